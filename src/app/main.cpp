@@ -1,0 +1,61 @@
+#include "commandline.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace tessaron;
+
+namespace {
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int runCommand(int argc, char **argv, const CommandLineRequest &request)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    switch (request.action) {
+    case CommandLineRequest::Action::Codes:
+        return printCodes(request.names, out, err);
+    case CommandLineRequest::Action::Help:
+    case CommandLineRequest::Action::Version:
+        out << request.message;
+        return 0;
+    case CommandLineRequest::Action::Refused:
+        err << "tessaron: " << request.message << '\n';
+        return kExitUsage;
+    default:
+        err << "tessaron: this action is not available in this build\n";
+        return kExitUsage;
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("tessaron"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
+    const CommandLineRequest request = parseCommandLine(argumentsOf(argc, argv));
+    if (request.action != CommandLineRequest::Action::StartDesktop)
+        return runCommand(argc, argv, request);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("tessaron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                   "Tessaron is a desktop program; run it under a virtual display:\n"
+                   "    xvfb-run -a tessaron\n",
+                   stderr);
+        return 1;
+    }
+    std::fputs("tessaron: the desktop windows are not part of this build yet; "
+               "try tessaron --codes NAME\n", stderr);
+    return 1;
+}

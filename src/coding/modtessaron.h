@@ -1,0 +1,38 @@
+#pragma once
+
+#include "figurecoding.h"
+
+#include <QString>
+
+#include <array>
+
+namespace tessaron {
+
+// The texts the windows share: the current name, the last code and address
+// formed for each family, the registers and the browser program. The
+// application owns one and hands it to every window, so each test starts clean.
+struct ModTessaron {
+    QString NomActual;
+    QString CodiR, CodiC, CodiT, CodiP;
+    QString AdrecaR, AdrecaC, AdrecaT, AdrecaP;
+    QString AdrecaCom;
+    QString RegistreR, RegistreC, RegistreT, RegistreP;
+    QString NavegadorExe;
+    QString NavegadorDir;
+
+    [[nodiscard]] QString &codi(Family family)
+    {
+        return *std::array{&CodiR, &CodiC, &CodiT, &CodiP}[static_cast<std::size_t>(family)];
+    }
+    [[nodiscard]] QString &adreca(Family family)
+    {
+        return *std::array{&AdrecaR, &AdrecaC, &AdrecaT, &AdrecaP}[static_cast<std::size_t>(family)];
+    }
+    [[nodiscard]] QString &registre(Family family)
+    {
+        return *std::array{&RegistreR, &RegistreC, &RegistreT,
+                           &RegistreP}[static_cast<std::size_t>(family)];
+    }
+};
+
+} // namespace tessaron
