@@ -1,4 +1,12 @@
+#include "application.h"
 #include "commandline.h"
+#include "terminationwatcher.h"
+
+#include "ui/fonts.h"
+#include "ui/icons.h"
+#include "ui/systemdesktop.h"
+
+#include <QApplication>
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -55,7 +63,18 @@ int main(int argc, char **argv)
                    stderr);
         return 1;
     }
-    std::fputs("tessaron: the desktop windows are not part of this build yet; "
-               "try tessaron --codes NAME\n", stderr);
-    return 1;
+    QApplication app(argc, argv);
+    // The program ends when its own windows are gone, not when a help window is the last.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutions();
+    QApplication::setWindowIcon(applicationIcon());
+    SystemDesktop desktop;
+    Application tessaron(desktop, QCoreApplication::applicationDirPath());
+    QObject::connect(&tessaron.registry(), &WindowRegistry::quitRequested, &app,
+                     [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app,
+                     [&tessaron] { tessaron.registry().exitNow(); });
+    tessaron.start();
+    return QApplication::exec();
 }

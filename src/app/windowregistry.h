@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ui/lang.h"
+
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace tessaron {
+
+enum class WindowKind { Main, About, Favourites, Registers, Symbology, Compact };
+
+// Keeps each window twin at most once: showing an open one raises it, showing a
+// closed one creates it anew. Closing a window deletes it. When the last window
+// has closed, or on Exit, it says the program should end.
+class WindowRegistry : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<QWidget *(Lang)>;
+
+    explicit WindowRegistry(QObject *parent = nullptr);
+    ~WindowRegistry() override;
+
+    void setFactory(WindowKind kind, Factory factory);
+    [[nodiscard]] bool canShow(WindowKind kind) const { return m_factories.contains(kind); }
+
+    // Shows the twin, creating it when it is not open. False when this kind of
+    // window is not part of the program.
+    bool show(WindowKind kind, Lang lang);
+    // The twin while it is open; null otherwise.
+    [[nodiscard]] QWidget *window(WindowKind kind, Lang lang) const;
+    [[nodiscard]] int openCount() const;
+
+    // Ends the program at once: every window goes, no question is asked.
+    void exitNow();
+
+Q_SIGNALS:
+    void quitRequested();
+
+private:
+    using Key = std::pair<WindowKind, Lang>;
+    void checkLastWindow();
+
+    QMap<WindowKind, Factory> m_factories;
+    QMap<Key, QPointer<QWidget>> m_windows;
+    bool m_exiting = false;
+};
+
+} // namespace tessaron

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QPolygon>
+#include <QRect>
+#include <QWidget>
+
+namespace tessaron {
+
+// The background of a window, on which figure outlines are drawn beneath the
+// controls: rectangles, ellipses and closed polygons made of straight lines.
+class FigureCanvas : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Rectangle, Ellipse, Lines };
+    struct Outline {
+        Kind kind;
+        QRect rect;       // Rectangle, Ellipse: in pixels
+        QPolygon polygon; // Lines: closed, in pixels
+        int width = 1;    // pixels
+        QColor colour = Qt::black;
+    };
+
+    explicit FigureCanvas(QWidget *parent = nullptr);
+
+    void addRectangle(const QRect &rect, int width);
+    void addEllipse(const QRect &rect, int width);
+    void addLines(const QPolygon &polygon, int width);
+    [[nodiscard]] const QList<Outline> &outlines() const { return m_outlines; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<Outline> m_outlines;
+};
+
+} // namespace tessaron

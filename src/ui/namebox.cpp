@@ -1,0 +1,54 @@
+#include "namebox.h"
+
+#include "desktop.h"
+
+#include "coding/modtessaron.h"
+#include "coding/namecheck.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <limits>
+
+namespace tessaron {
+
+NameBox::NameBox(QLineEdit *box, Lang lang, CheckWindow window, ModTessaron &state,
+                 Desktop &desktop)
+    : QObject(box), m_box(box), m_lang(lang), m_window(window), m_state(state), m_desktop(desktop)
+{
+    // The box has no length limit of its own: the check is what cuts a name.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    connect(box, &QLineEdit::textChanged, this, &NameBox::check);
+}
+
+void NameBox::setText(const QString &text)
+{
+    if (m_box)
+        m_box->setText(text);
+}
+
+void NameBox::putText(const QString &text)
+{
+    if (m_box && m_box->text() != text) {
+        const QSignalBlocker blocker(m_box);
+        m_box->setText(text);
+    }
+}
+
+void NameBox::check()
+{
+    const NameCheckResult result = checkName(m_box->text());
+    m_state.NomActual = asciiLowerText(m_box->text());
+    for (qsizetype i = 0; i < result.messages().size(); ++i) {
+        putText(result.boxTextAt(i));
+        m_desktop.message(m_box->window(),
+                          checkMessageText(m_lang, result.messages().at(i), m_window));
+        if (!m_box)
+            return; // the window went away while its message was open
+    }
+    putText(result.finalText());
+    m_state.NomActual = result.name();
+    Q_EMIT captionChanged(result.labelCaption());
+}
+
+} // namespace tessaron

@@ -1,0 +1,35 @@
+#include <QProcess>
+#include <QtTest>
+
+#include <csignal>
+
+// The real program, started as a user starts it, offscreen.
+class TestSmoke : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startsAndEndsCleanly();
+};
+
+void TestSmoke::startsAndEndsCleanly()
+{
+    QTemporaryDir config;
+    QProcess tessaron;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", config.path());
+    env.insert("BROWSER", "/bin/true");
+    tessaron.setProcessEnvironment(env);
+    tessaron.start(qEnvironmentVariable("TESSARON_BINARY"), {});
+    QVERIFY(tessaron.waitForStarted(10000));
+    // Still running after a while: it came up and waits for the user.
+    QVERIFY(!tessaron.waitForFinished(2000));
+    ::kill(static_cast<pid_t>(tessaron.processId()), SIGTERM);
+    QVERIFY(tessaron.waitForFinished(10000));
+    QCOMPARE(tessaron.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tessaron.exitCode(), 0);
+    const QByteArray err = tessaron.readAllStandardError();
+    QVERIFY2(!err.contains("QObject") && !err.contains("ASSERT"), err.constData());
+}
+
+QTEST_GUILESS_MAIN(TestSmoke)
+#include "tst_smoke.moc"

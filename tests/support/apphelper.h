@@ -1,0 +1,39 @@
+#pragma once
+
+#include "fakedesktop.h"
+
+#include "app/application.h"
+#include "app/windowregistry.h"
+#include "coding/modtessaron.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+// A whole program around the fake desktop, with its own program directory.
+struct TestApp {
+    QTemporaryDir programDir;
+    FakeDesktop desktop;
+    tessaron::Application app{desktop, programDir.path()};
+    int quits = 0;
+
+    TestApp()
+    {
+        QObject::connect(&app.registry(), &tessaron::WindowRegistry::quitRequested,
+                         [this] { ++quits; });
+        app.state().NavegadorExe = QStringLiteral("/usr/bin/test-browser");
+    }
+
+    template <typename Window>
+    Window *open(tessaron::WindowKind kind, tessaron::Lang lang)
+    {
+        app.registry().show(kind, lang);
+        return qobject_cast<Window *>(app.registry().window(kind, lang));
+    }
+
+    // Lets closed windows be deleted.
+    static void settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+};

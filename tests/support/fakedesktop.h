@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/desktop.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Records what the program asked of the desktop; opens nothing.
+class FakeDesktop : public tessaron::Desktop {
+public:
+    struct Launch {
+        QString program;
+        QString address;
+        friend bool operator==(const Launch &, const Launch &) = default;
+    };
+    struct Help {
+        QString file;
+        tessaron::HelpCommand command;
+        int data;
+    };
+
+    QStringList messages;
+    QStringList questions;
+    QList<Launch> launches;
+    QStringList opened;
+    QList<Help> helps;
+    QList<std::pair<QWidget *, bool>> inFront;
+    bool answer = true;
+    // Runs while a message is "open", so a test can look at the window then.
+    std::function<void(const QString &)> onMessage;
+
+    void message(QWidget *, const QString &text) override
+    {
+        messages << text;
+        if (onMessage)
+            onMessage(text);
+    }
+    bool question(QWidget *, const QString &text) override
+    {
+        questions << text;
+        return answer;
+    }
+    bool startBrowser(const QString &program, const QString &address) override
+    {
+        launches.append({program, address});
+        return true;
+    }
+    bool openAddress(const QString &address) override
+    {
+        opened << address;
+        return true;
+    }
+    void help(QWidget *, const QString &file, tessaron::HelpCommand command, int data) override
+    {
+        helps.append({file, command, data});
+    }
+    void keepInFront(QWidget *window, bool front) override { inFront.append({window, front}); }
+};
