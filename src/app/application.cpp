@@ -1,8 +1,11 @@
 #include "application.h"
 
+#include "ini.h"
 #include "mainwindow.h"
+#include "startup.h"
 
-#include "coding/browser.h"
+#include "about/aboutwindow.h"
+
 
 namespace tessaron {
 
@@ -17,12 +20,16 @@ void Application::registerWindows()
     m_registry.setFactory(WindowKind::Main, [this](Lang lang) -> QWidget * {
         return new MainWindow(lang, context());
     });
+    m_registry.setFactory(WindowKind::About, [this](Lang lang) -> QWidget * {
+        return new AboutWindow(lang, context());
+    });
 }
 
-void Application::start()
+void Application::start(const QString &settingsFile)
 {
-    m_state.NavegadorExe = discoverBrowser();
-    m_registry.show(WindowKind::Main, Lang::Spanish);
+    // The About window is the start-up screen; it finds the browser and leads on
+    // to the main window of the same language.
+    m_registry.show(WindowKind::About, startLanguage(settingsFile));
 }
 
 } // namespace tessaron

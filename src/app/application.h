@@ -15,8 +15,8 @@ class Application {
 public:
     Application(Desktop &desktop, const QString &programDir);
 
-    // Finds the browser and opens the first window.
-    void start();
+    // Reads the start-up language from the settings file and opens the first window.
+    void start(const QString &settingsFile);
 
     [[nodiscard]] ModTessaron &state() { return m_state; }
     [[nodiscard]] WindowRegistry &registry() { return m_registry; }

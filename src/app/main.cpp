@@ -1,5 +1,7 @@
 #include "application.h"
 #include "commandline.h"
+#include "ini.h"
+#include "startup.h"
 #include "terminationwatcher.h"
 
 #include "ui/fonts.h"
@@ -40,10 +42,20 @@ int runCommand(int argc, char **argv, const CommandLineRequest &request)
     case CommandLineRequest::Action::Refused:
         err << "tessaron: " << request.message << '\n';
         return kExitUsage;
-    default:
-        err << "tessaron: this action is not available in this build\n";
-        return kExitUsage;
+    case CommandLineRequest::Action::SetLanguage: {
+        const QString path = settingsFilePath();
+        const Lang lang = request.language == u"english" ? Lang::English : Lang::Spanish;
+        if (EscriureIni(QStringLiteral("Idioma"), QStringLiteral("Inici"), languageSetting(lang),
+                        path) != u"1") {
+            err << "tessaron: could not write the settings file " << path << '\n';
+            return 1;
+        }
+        return 0;
     }
+    case CommandLineRequest::Action::StartDesktop:
+        break;
+    }
+    return kExitUsage;
 }
 
 } // namespace
@@ -75,6 +87,6 @@ int main(int argc, char **argv)
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app,
                      [&tessaron] { tessaron.registry().exitNow(); });
-    tessaron.start();
+    tessaron.start(settingsFilePath());
     return QApplication::exec();
 }

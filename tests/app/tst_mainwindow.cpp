@@ -282,7 +282,7 @@ void TestMainWindow::laterWindowsKeepTheMainWindowOpen()
     auto *w = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
     for (const char *button : {"Command1", "Command2", "Command3"})
         w->findChild<QPushButton *>(button)->click();
-    for (const char *item : {"mnusimbologia", "mnuregistro", "mnufavoritos", "mnuformred", "mnucreditos"})
+    for (const char *item : {"mnusimbologia", "mnuregistro", "mnufavoritos", "mnuformred"})
         action(w, item)->trigger();
     TestApp::settle();
     QCOMPARE(app.app.registry().window(WindowKind::Main, Lang::Spanish), w);

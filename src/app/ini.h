@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace tessaron {
+
+// The settings file's accessors, with the rules of Windows profile files:
+// section and key names match without regard to case, blanks around names and
+// values are ignored, a value wrapped in matching quotes loses them, and a value
+// is cut to 254 characters.
+
+// One value; the empty text when the file, section or key is missing, or the
+// file cannot be read.
+[[nodiscard]] QString LlegirIni(const QString &section, const QString &key, const QString &file);
+
+// Writes one value, creating the file, section or key as needed and keeping every
+// other line as it was. The file is replaced atomically: a crash while writing
+// leaves the old file or the new one. "1" on success, "0" on failure.
+QString EscriureIni(const QString &section, const QString &key, const QString &value,
+                    const QString &file);
+
+// "tessaron.ini" in the user's configuration directory ($XDG_CONFIG_HOME, by
+// default ~/.config).
+[[nodiscard]] QString settingsFilePath();
+
+inline constexpr int kMaxIniValueLength = 254;
+
+} // namespace tessaron

@@ -1,0 +1,278 @@
+#include "favouritescursor.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace tessaron {
+
+namespace {
+
+// A second copy of the program may be writing: wait this long before giving up.
+constexpr int kBusyTimeoutMs = 5000;
+
+const QString kColumns = QStringLiteral("SELECT nom, figura, Adreca FROM AdrecaFig ");
+const QString kAscending = QStringLiteral(" ORDER BY nom, figura, Adreca LIMIT 1");
+const QString kDescending = QStringLiteral(" ORDER BY nom DESC, figura DESC, Adreca DESC LIMIT 1");
+
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("tessaron-favourites-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+bool isDuplicate(const QSqlError &error)
+{
+    // SQLITE_CONSTRAINT and its UNIQUE / PRIMARY KEY extended codes.
+    const QString code = error.nativeErrorCode();
+    return code == u"19" || code == u"2067" || code == u"1555";
+}
+
+} // namespace
+
+FavouritesCursor::FavouritesCursor() : m_connection(nextConnectionName()) {}
+
+FavouritesCursor::~FavouritesCursor()
+{
+    close();
+}
+
+void FavouritesCursor::close()
+{
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    m_open = false;
+    m_position = Position::BeforeFirst;
+}
+
+void FavouritesCursor::fail(StoreError::Kind kind, const QString &what, const QString &reason) const
+{
+    throw StoreError(kind, reason.isEmpty() ? what : what + QStringLiteral(": ") + reason);
+}
+
+void FavouritesCursor::open(const QString &path)
+{
+    close();
+    m_path = path;
+    const QFileInfo info(path);
+    // The driver would quietly create a missing file: the store must be there already.
+    if (!info.exists())
+        fail(StoreError::Kind::CannotOpen, path, QStringLiteral("the file does not exist"));
+    if (!info.isFile())
+        fail(StoreError::Kind::CannotOpen, path, QStringLiteral("it is not a file"));
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!db.open()) {
+        const QString reason = db.lastError().text();
+        close();
+        fail(StoreError::Kind::CannotOpen, path, reason);
+    }
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
+                                   "name = 'AdrecaFig' COLLATE NOCASE"))) {
+        const QString reason = query.lastError().text();
+        close();
+        fail(StoreError::Kind::CannotOpen, path, reason);
+    }
+    if (!query.next()) {
+        close();
+        fail(StoreError::Kind::CannotOpen, path, QStringLiteral("it holds no table AdrecaFig"));
+    }
+    m_open = true;
+    try {
+        moveFirst();
+    } catch (const StoreError &error) {
+        if (error.kind() != StoreError::Kind::NoRow) {
+            close();
+            fail(StoreError::Kind::CannotOpen, path, error.message());
+        }
+    }
+}
+
+void FavouritesCursor::requireOpen() const
+{
+    if (!m_open)
+        fail(StoreError::Kind::CannotOpen, m_path, QStringLiteral("the store is not open"));
+}
+
+std::optional<FavouritesCursor::Key> FavouritesCursor::fetchKey(const QString &sql,
+                                                                const QVariantList &values) const
+{
+    requireOpen();
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        fail(StoreError::Kind::Engine, m_path, query.lastError().text());
+    for (const QVariant &v : values)
+        query.addBindValue(v);
+    if (!query.exec())
+        fail(StoreError::Kind::Engine, m_path, query.lastError().text());
+    if (!query.next())
+        return std::nullopt;
+    return Key{query.value(0).toString(), query.value(1).toString(), query.value(2).toString()};
+}
+
+void FavouritesCursor::moveFirst()
+{
+    const std::optional<Key> key = fetchKey(kColumns + kAscending, {});
+    if (!key) {
+        m_position = Position::Empty;
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no entries"));
+    }
+    m_key = *key;
+    m_position = Position::OnRow;
+}
+
+void FavouritesCursor::moveLast()
+{
+    const std::optional<Key> key = fetchKey(kColumns + kDescending, {});
+    if (!key) {
+        m_position = Position::Empty;
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no entries"));
+    }
+    m_key = *key;
+    m_position = Position::OnRow;
+}
+
+void FavouritesCursor::moveNext()
+{
+    requireOpen();
+    if (atEnd())
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("already after the last row"));
+    const std::optional<Key> key =
+        m_position == Position::BeforeFirst
+            ? fetchKey(kColumns + kAscending, {})
+            : fetchKey(kColumns + QStringLiteral("WHERE (nom, figura, Adreca) > (?, ?, ?)") +
+                           kAscending,
+                       {m_key.nom, m_key.figura, m_key.adreca});
+    if (key) {
+        m_key = *key;
+        m_position = Position::OnRow;
+    } else {
+        m_position = Position::AfterLast;
+    }
+}
+
+void FavouritesCursor::movePrevious()
+{
+    requireOpen();
+    if (atBegin())
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("already before the first row"));
+    const std::optional<Key> key =
+        m_position == Position::AfterLast
+            ? fetchKey(kColumns + kDescending, {})
+            : fetchKey(kColumns + QStringLiteral("WHERE (nom, figura, Adreca) < (?, ?, ?)") +
+                           kDescending,
+                       {m_key.nom, m_key.figura, m_key.adreca});
+    if (key) {
+        m_key = *key;
+        m_position = Position::OnRow;
+    } else {
+        m_position = Position::BeforeFirst;
+    }
+}
+
+QString FavouritesCursor::currentName() const
+{
+    requireOpen();
+    if (m_position != Position::OnRow)
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no current row"));
+    return m_key.nom;
+}
+
+QString FavouritesCursor::currentFamily() const
+{
+    requireOpen();
+    if (m_position != Position::OnRow)
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no current row"));
+    return m_key.figura;
+}
+
+bool FavouritesCursor::findFirst(const QString &name)
+{
+    const std::optional<Key> key =
+        fetchKey(kColumns + QStringLiteral("WHERE nom = ?") + kAscending, {name});
+    if (!key)
+        return false;
+    m_key = *key;
+    m_position = Position::OnRow;
+    return true;
+}
+
+bool FavouritesCursor::findLast(const QString &name)
+{
+    const std::optional<Key> key =
+        fetchKey(kColumns + QStringLiteral("WHERE nom = ?") + kDescending, {name});
+    if (!key)
+        return false;
+    m_key = *key;
+    m_position = Position::OnRow;
+    return true;
+}
+
+void FavouritesCursor::add(const QString &address, const QString &name, const QString &family)
+{
+    requireOpen();
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.prepare(
+            QStringLiteral("INSERT INTO AdrecaFig (Adreca, nom, figura) VALUES (?, ?, ?)")))
+        fail(StoreError::Kind::Engine, m_path, query.lastError().text());
+    query.addBindValue(address);
+    query.addBindValue(name);
+    query.addBindValue(family);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        fail(isDuplicate(error) ? StoreError::Kind::Duplicate : StoreError::Kind::Engine, m_path,
+             error.text());
+    }
+}
+
+void FavouritesCursor::deleteCurrent()
+{
+    requireOpen();
+    if (m_position != Position::OnRow)
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no current row"));
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.prepare(QStringLiteral("DELETE FROM AdrecaFig WHERE Adreca = ?")))
+        fail(StoreError::Kind::Engine, m_path, query.lastError().text());
+    query.addBindValue(m_key.adreca);
+    if (!query.exec())
+        fail(StoreError::Kind::Engine, m_path, query.lastError().text());
+    // The key stays, so the next move continues from where the row stood.
+    m_position = Position::Deleted;
+}
+
+bool createEmptyStore(const QString &path, QString *error)
+{
+    const QString connection = nextConnectionName();
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery query(db);
+            // nom compares without regard to letter case, so the index serves a
+            // search by name as well as the order.
+            ok = query.exec(QStringLiteral(
+                     "CREATE TABLE AdrecaFig (Adreca VARCHAR(100) NOT NULL UNIQUE, "
+                     "nom VARCHAR(40) NOT NULL COLLATE NOCASE, figura VARCHAR(1) NOT NULL)")) &&
+                 query.exec(QStringLiteral(
+                     "CREATE INDEX AdrecaFig_order ON AdrecaFig (nom, figura, Adreca)"));
+            if (!ok && error)
+                *error = query.lastError().text();
+            db.close();
+        } else if (error) {
+            *error = db.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return ok;
+}
+
+} // namespace tessaron
