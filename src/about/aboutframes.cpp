@@ -8,7 +8,9 @@
 #include <QRadialGradient>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <initializer_list>
 
 namespace tessaron {
@@ -30,9 +32,9 @@ constexpr double kGlobeRadius = 25.5;
 constexpr double kBaselineRadius = 28.5;
 constexpr int kLetterPixels = 12;
 
-// Frame 1 starts the name at the upper left, so the first frame shows it
-// arching over the globe the way it reads best.
-constexpr double kFirstAngle = 150.0;
+// Frame 1 starts the name at the upper left so that the word arches evenly
+// over the top of the globe, the way it reads best.
+constexpr double kFirstAngle = 140.0;
 constexpr double kStep = 360.0 / kAboutFrameCount;
 
 // The globe looks at the Atlantic side: Africa and Europe face the viewer,
@@ -231,7 +233,7 @@ QImage drawGlobe()
     const QColor dry(182, 152, 88);
     for (Outline outline : {kSahara, kArabia, kKalahari})
         p.fillPath(outlinePath(outline), dry);
-    p.fillPath(outlinePath(kGreenland), QColor(225, 235, 240));
+    p.fillPath(outlinePath(kGreenland), QColor(205, 218, 226));
     p.fillPath(outlinePath(kBlackSea), QColor(35, 100, 220));
     p.fillPath(outlinePath(kCaspian), QColor(35, 100, 220));
 
@@ -299,7 +301,6 @@ QImage drawFrame(const QImage &globe, int number)
     {
         QPainter p(&frame);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
         drawLettering(p, aboutFrameAngle(number));
     }
     if (isShortFrame(number))

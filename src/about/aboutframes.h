@@ -12,7 +12,8 @@ inline constexpr int kAboutFrameCount = 18;
 // Frame `number` (1..18) of the emblem animation; a null image for any other
 // number, so a stray timer tick cannot index past the end.
 [[nodiscard]] QImage aboutFrame(int number);
-// All 18, in order; drawn once and cached (the first call draws them).
+// All 18, in order; drawn once and cached (the first call draws them). The
+// lettering needs fonts, so a QGuiApplication must exist by then.
 [[nodiscard]] const QList<QImage> &aboutFrames();
 // The angle in degrees, counter-clockwise from the right-hand side of the
 // globe, at which frame `number` places the start of the lettering; 0 for a

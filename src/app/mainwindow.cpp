@@ -3,6 +3,7 @@
 #include "coding/addresses.h"
 #include "coding/browser.h"
 #include "coding/modtessaron.h"
+#include "favourites/savefavourite.h"
 #include "ui/clickablelabel.h"
 #include "ui/desktop.h"
 #include "ui/figurecanvas.h"
@@ -247,6 +248,9 @@ void MainWindow::connectSignals()
     connect(m_favourites, &QPushButton::clicked, this, [this] { run(MainCommand::Favourites); });
     connect(m_registers, &QPushButton::clicked, this, [this] { run(MainCommand::Registers); });
     connect(m_symbology, &QPushButton::clicked, this, [this] { run(MainCommand::Symbology); });
+    for (Family family : kFamilies)
+        connect(m_saveButtons[static_cast<std::size_t>(family)], &QPushButton::clicked, this,
+                [this, family] { saveFamily(family); });
 }
 
 void MainWindow::load()
@@ -266,6 +270,38 @@ void MainWindow::load()
     if (m_lang == Lang::English)
         centre();
     QDir::setCurrent(m_context.programDir);
+    try {
+        m_data1.open(storePath());
+    } catch (const StoreError &error) {
+        // Said once, here; the window stays usable and a save tries the store again.
+        m_context.desktop.message(this, m_texts.storeOpenFailed + u'\n' + error.message());
+    }
+}
+
+QString MainWindow::storePath() const
+{
+    return QDir(m_context.programDir).filePath(QString::fromLatin1(kStoreFileName));
+}
+
+void MainWindow::saveFamily(Family family)
+{
+    const QString caption = m_figureLabels[static_cast<std::size_t>(family)]->text();
+    const SaveOutcome outcome =
+        saveFavourite(m_data1, storePath(), m_context.state, family, caption);
+    switch (outcome.result) {
+    case SaveOutcome::Result::NoName:
+        m_context.desktop.message(this, m_texts.noAddress);
+        break;
+    case SaveOutcome::Result::Saved:
+        m_context.desktop.message(this, m_texts.saved);
+        break;
+    case SaveOutcome::Result::AlreadySaved:
+        m_context.desktop.message(this, m_texts.alreadySaved);
+        break;
+    case SaveOutcome::Result::Failed:
+        m_context.desktop.message(this, m_texts.saveFailed + u'\n' + outcome.reason);
+        break;
+    }
 }
 
 void MainWindow::showCaption(const QString &caption)

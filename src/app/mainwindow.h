@@ -4,6 +4,7 @@
 #include "windowregistry.h"
 
 #include "coding/figurecoding.h"
+#include "favourites/favouritescursor.h"
 #include "ui/lang.h"
 #include "ui/mainwindowtexts.h"
 
@@ -44,6 +45,9 @@ private:
     // Opens another window and closes this one; stays when that window is not there.
     void navigate(WindowKind kind, Lang lang);
     void showCaption(const QString &caption);
+    // Command4 to Command7: saves the figure address of one family.
+    void saveFamily(Family family);
+    [[nodiscard]] QString storePath() const;
 
     Lang m_lang;
     const MainWindowTexts &m_texts;
@@ -57,6 +61,7 @@ private:
     QPushButton *m_favourites = nullptr;
     QPushButton *m_registers = nullptr;
     QPushButton *m_symbology = nullptr;
+    FavouritesCursor m_data1;
 };
 
 } // namespace tessaron

@@ -29,6 +29,7 @@ MainWindowTexts spanish()
     t.saved = QStringLiteral("Dirección guardada en favoritos.");
     t.alreadySaved = QStringLiteral("Esta dirección ya esta guardada");
     t.saveFailed = QStringLiteral("No se ha podido guardar la dirección.");
+    t.storeOpenFailed = QStringLiteral("No se ha podido abrir la base de datos de favoritos.");
     t.menus = {
         {QStringLiteral("&Opciones"),
          QStringLiteral("mnuopciones"),
@@ -83,6 +84,7 @@ MainWindowTexts english()
     t.saved = QStringLiteral("The address is kept in favorites.");
     t.alreadySaved = QStringLiteral("This address is already kept.");
     t.saveFailed = QStringLiteral("The address could not be saved.");
+    t.storeOpenFailed = QStringLiteral("The favorites database could not be opened.");
     t.menus = {
         {QStringLiteral("&Options"),
          QStringLiteral("mnuoptions"),

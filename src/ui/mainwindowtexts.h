@@ -61,6 +61,7 @@ struct MainWindowTexts {
     QString saved;           // S2
     QString alreadySaved;    // S3
     QString saveFailed;      // a save that failed for another reason
+    QString storeOpenFailed; // the favourites store could not be opened
     QList<MenuSpec> menus;
 };
 

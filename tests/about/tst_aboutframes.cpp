@@ -2,7 +2,9 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace tessaron;
 

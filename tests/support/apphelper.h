@@ -5,6 +5,7 @@
 #include "app/application.h"
 #include "app/windowregistry.h"
 #include "coding/modtessaron.h"
+#include "favourites/favouritescursor.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -12,6 +13,8 @@
 // A whole program around the fake desktop, with its own program directory.
 struct TestApp {
     QTemporaryDir programDir;
+    // The program directory holds an empty store, as an installation does.
+    bool storeMade = tessaron::createEmptyStore(storePath());
     FakeDesktop desktop;
     tessaron::Application app{desktop, programDir.path()};
     int quits = 0;
@@ -22,6 +25,8 @@ struct TestApp {
                          [this] { ++quits; });
         app.state().NavegadorExe = QStringLiteral("/usr/bin/test-browser");
     }
+
+    [[nodiscard]] QString storePath() const { return programDir.filePath("TESSARON.MDB"); }
 
     template <typename Window>
     Window *open(tessaron::WindowKind kind, tessaron::Lang lang)
