@@ -30,6 +30,18 @@ bool isDuplicate(const QSqlError &error)
     return code == u"19" || code == u"2067" || code == u"1555";
 }
 
+// Why the open database cannot serve as the store; empty when it can.
+QString tableProblem(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
+                                   "name = 'AdrecaFig' COLLATE NOCASE")))
+        return query.lastError().text();
+    if (!query.next())
+        return QStringLiteral("it holds no table AdrecaFig");
+    return {};
+}
+
 } // namespace
 
 FavouritesCursor::FavouritesCursor() : m_connection(nextConnectionName()) {}
@@ -65,24 +77,16 @@ void FavouritesCursor::open(const QString &path)
     if (!info.isFile())
         fail(StoreError::Kind::CannotOpen, path, QStringLiteral("it is not a file"));
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!db.open()) {
-        const QString reason = db.lastError().text();
-        close();
-        fail(StoreError::Kind::CannotOpen, path, reason);
+    QString problem;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        problem = db.open() ? tableProblem(db) : db.lastError().text();
     }
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                                   "name = 'AdrecaFig' COLLATE NOCASE"))) {
-        const QString reason = query.lastError().text();
+    if (!problem.isEmpty()) {
         close();
-        fail(StoreError::Kind::CannotOpen, path, reason);
-    }
-    if (!query.next()) {
-        close();
-        fail(StoreError::Kind::CannotOpen, path, QStringLiteral("it holds no table AdrecaFig"));
+        fail(StoreError::Kind::CannotOpen, path, problem);
     }
     m_open = true;
     try {

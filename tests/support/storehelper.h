@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QThread>
+#include <QUuid>
+
+#include <cstdio>
+
+// Reads a store's rows through a connection of its own, as "Adreca|nom|figura",
+// in the order they were added.
+inline QStringList storedRows(const QString &path)
+{
+    QStringList rows;
+    const QString name = QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+        db.setDatabaseName(path);
+        db.setConnectOptions("QSQLITE_OPEN_READONLY");
+        if (db.open()) {
+            QSqlQuery q("SELECT Adreca, nom, figura FROM AdrecaFig ORDER BY rowid", db);
+            while (q.next())
+                rows << q.value(0).toString() + '|' + q.value(1).toString() + '|' +
+                            q.value(2).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
+}
+
+// Runs SQL on a store through a connection of its own.
+inline bool execOn(const QString &path, const QStringList &statements)
+{
+    const QString name = QUuid::createUuid().toString();
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+        db.setDatabaseName(path);
+        ok = db.open();
+        for (const QString &sql : statements)
+            ok = ok && QSqlQuery(db).exec(sql);
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+// Another process holding the store's write lock for `ms` milliseconds: the
+// test executable started again with --hold-lock. Returns once the lock is held.
+inline bool startLockHolder(QProcess &process, const QString &path, int ms)
+{
+    process.start(QCoreApplication::applicationFilePath(),
+                  {"--hold-lock", path, QString::number(ms)});
+    if (!process.waitForStarted(5000))
+        return false;
+    if (!process.waitForReadyRead(5000))
+        return false;
+    return process.readAll().startsWith("locked");
+}
+
+// The --hold-lock mode of a test executable; call first thing in main().
+inline int holdLockIfAsked(int argc, char **argv)
+{
+    if (argc != 4 || QByteArray(argv[1]) != "--hold-lock")
+        return -1;
+    QCoreApplication app(argc, argv);
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
+    db.setDatabaseName(QString::fromLocal8Bit(argv[2]));
+    if (!db.open() || !QSqlQuery(db).exec("BEGIN EXCLUSIVE"))
+        return 1;
+    fputs("locked\n", stdout);
+    fflush(stdout);
+    QThread::msleep(QByteArray(argv[3]).toULong());
+    QSqlQuery(db).exec("COMMIT");
+    return 0;
+}
