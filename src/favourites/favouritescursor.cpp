@@ -53,6 +53,7 @@ FavouritesCursor::~FavouritesCursor()
 
 void FavouritesCursor::close()
 {
+    m_statements.clear(); // before the connection goes
     if (QSqlDatabase::contains(m_connection)) {
         QSqlDatabase::database(m_connection, false).close();
         QSqlDatabase::removeDatabase(m_connection);
@@ -105,21 +106,37 @@ void FavouritesCursor::requireOpen() const
         fail(StoreError::Kind::CannotOpen, m_path, QStringLiteral("the store is not open"));
 }
 
+QSqlQuery &FavouritesCursor::prepared(const QString &sql) const
+{
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        query.setForwardOnly(true);
+        if (!query.prepare(sql))
+            fail(StoreError::Kind::Engine, m_path, query.lastError().text());
+        it = m_statements.insert(sql, query);
+    }
+    return *it;
+}
+
 std::optional<FavouritesCursor::Key> FavouritesCursor::fetchKey(const QString &sql,
                                                                 const QVariantList &values) const
 {
     requireOpen();
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        fail(StoreError::Kind::Engine, m_path, query.lastError().text());
-    for (const QVariant &v : values)
-        query.addBindValue(v);
-    if (!query.exec())
-        fail(StoreError::Kind::Engine, m_path, query.lastError().text());
-    if (!query.next())
-        return std::nullopt;
-    return Key{query.value(0).toString(), query.value(1).toString(), query.value(2).toString()};
+    QSqlQuery &query = prepared(sql);
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(static_cast<int>(i), values.at(i));
+    if (!query.exec()) {
+        const QString reason = query.lastError().text();
+        query.finish();
+        fail(StoreError::Kind::Engine, m_path, reason);
+    }
+    std::optional<Key> key;
+    if (query.next())
+        key = Key{query.value(0).toString(), query.value(1).toString(), query.value(2).toString()};
+    // Ends the read at once, so another copy of the program can write.
+    query.finish();
+    return key;
 }
 
 void FavouritesCursor::moveFirst()
@@ -223,18 +240,17 @@ bool FavouritesCursor::findLast(const QString &name)
 void FavouritesCursor::add(const QString &address, const QString &name, const QString &family)
 {
     requireOpen();
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!query.prepare(
-            QStringLiteral("INSERT INTO AdrecaFig (Adreca, nom, figura) VALUES (?, ?, ?)")))
-        fail(StoreError::Kind::Engine, m_path, query.lastError().text());
-    query.addBindValue(address);
-    query.addBindValue(name);
-    query.addBindValue(family);
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
+    QSqlQuery &query =
+        prepared(QStringLiteral("INSERT INTO AdrecaFig (Adreca, nom, figura) VALUES (?, ?, ?)"));
+    query.bindValue(0, address);
+    query.bindValue(1, name);
+    query.bindValue(2, family);
+    const bool ok = query.exec();
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (!ok)
         fail(isDuplicate(error) ? StoreError::Kind::Duplicate : StoreError::Kind::Engine, m_path,
              error.text());
-    }
 }
 
 void FavouritesCursor::deleteCurrent()
@@ -242,12 +258,13 @@ void FavouritesCursor::deleteCurrent()
     requireOpen();
     if (m_position != Position::OnRow)
         fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no current row"));
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!query.prepare(QStringLiteral("DELETE FROM AdrecaFig WHERE Adreca = ?")))
-        fail(StoreError::Kind::Engine, m_path, query.lastError().text());
-    query.addBindValue(m_key.adreca);
-    if (!query.exec())
-        fail(StoreError::Kind::Engine, m_path, query.lastError().text());
+    QSqlQuery &query = prepared(QStringLiteral("DELETE FROM AdrecaFig WHERE Adreca = ?"));
+    query.bindValue(0, m_key.adreca);
+    const bool ok = query.exec();
+    const QString reason = query.lastError().text();
+    query.finish();
+    if (!ok)
+        fail(StoreError::Kind::Engine, m_path, reason);
     // The key stays, so the next move continues from where the row stood.
     m_position = Position::Deleted;
 }

@@ -2,7 +2,9 @@
 
 #include "storeerror.h"
 
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 
 #include <optional>
@@ -67,6 +69,10 @@ private:
     std::optional<Key> fetchKey(const QString &sql, const QVariantList &values) const;
     [[noreturn]] void fail(StoreError::Kind kind, const QString &what, const QString &reason) const;
 
+    // The cursor's statements, prepared once: a step is then a bind and a lookup.
+    QSqlQuery &prepared(const QString &sql) const;
+
+    mutable QHash<QString, QSqlQuery> m_statements;
     QString m_connection;
     QString m_path;
     bool m_open = false;
