@@ -20,6 +20,45 @@ QString describeCharacter(const QString &text)
     return QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
 }
 
+// Qt's own options (-platform, -style, ...), which QApplication takes for itself.
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    static const QStringList withValue{
+        QStringLiteral("platform"), QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"), QStringLiteral("style"), QStringLiteral("stylesheet"),
+        QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("geometry"),
+        QStringLiteral("title"), QStringLiteral("name")};
+    static const QStringList flags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                   QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                   QStringLiteral("sync")};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (arg == u"--" || arg == u"--codes") {
+            kept << arguments.mid(i); // names follow, whatever they look like
+            break;
+        }
+        if (i == 0 || !arg.startsWith(u'-')) {
+            kept << arg;
+            continue;
+        }
+        QString name = arg.mid(arg.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const qsizetype equals = name.indexOf(u'=');
+        const bool inlineValue = equals >= 0;
+        if (inlineValue)
+            name.truncate(equals);
+        if (withValue.contains(name)) {
+            if (!inlineValue)
+                ++i; // its value
+        } else if (!flags.contains(name) && !name.startsWith(QStringLiteral("qmljsdebugger"))) {
+            kept << arg;
+        }
+    }
+    return kept;
+}
+
 } // namespace
 
 CommandLineRequest parseCommandLine(const QStringList &arguments)
@@ -50,7 +89,7 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
                                          "english|spanish | --help | --version]");
     // Every word after --codes is a name, even one that begins with a hyphen: the
     // check, not the option parser, is what refuses "-abc".
-    QStringList words = arguments;
+    QStringList words = withoutQtOptions(arguments);
     const qsizetype codesAt = words.indexOf(QStringLiteral("--codes"));
     if (codesAt > 0 && !words.mid(codesAt + 1).contains(QStringLiteral("--")))
         words.insert(codesAt + 1, QStringLiteral("--"));

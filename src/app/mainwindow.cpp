@@ -9,6 +9,7 @@
 #include "ui/figurecanvas.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
+#include "ui/menushortcutguard.h"
 #include "ui/namebox.h"
 #include "ui/twips.h"
 
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace tessaron {
 
@@ -236,6 +238,7 @@ void MainWindow::connectSignals()
     m_nameCheck = new NameBox(m_nameBox, m_lang, CheckWindow::Main, m_context.state,
                               m_context.desktop);
     connect(m_nameCheck, &NameBox::captionChanged, this, &MainWindow::showCaption);
+    new MenuShortcutGuard(m_nameBox, this);
     for (Family family : kFamilies) {
         ClickableLabel *label = m_figureLabels[static_cast<std::size_t>(family)];
         connect(label, &ClickableLabel::clicked, this, [this, family, label] {
@@ -273,8 +276,12 @@ void MainWindow::load()
     try {
         m_data1.open(storePath());
     } catch (const StoreError &error) {
-        // Said once, here; the window stays usable and a save tries the store again.
-        m_context.desktop.message(this, m_texts.storeOpenFailed + u'\n' + error.message());
+        // Said once, as soon as the window is up (a box shown while the window is
+        // still being made would run the event loop inside its making). The window
+        // stays usable and a save tries the store again.
+        QTimer::singleShot(0, this, [this, text = m_texts.storeOpenFailed + u'\n' + error.message()] {
+            m_context.desktop.message(this, text);
+        });
     }
 }
 

@@ -39,12 +39,17 @@ bool WindowRegistry::show(WindowKind kind, Lang lang)
     const auto factory = m_factories.constFind(kind);
     if (factory == m_factories.constEnd())
         return false;
+    const Key key{kind, lang};
+    if (m_building.count(key) > 0)
+        return true; // it shows as soon as it is made
+    m_building.insert(key);
     QWidget *created = (*factory)(lang);
+    m_building.erase(key);
     created->setAttribute(Qt::WA_DeleteOnClose);
     connect(created, &QObject::destroyed, this, [this] {
         QTimer::singleShot(0, this, &WindowRegistry::checkLastWindow);
     });
-    m_windows.insert({kind, lang}, created);
+    m_windows.insert(key, created);
     created->show();
     created->raise();
     created->activateWindow();

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <set>
 #include <QWidget>
 
 #include <functional>
@@ -46,6 +47,9 @@ private:
 
     QMap<WindowKind, Factory> m_factories;
     QMap<Key, QPointer<QWidget>> m_windows;
+    // Twins whose window is being made: a message box shown meanwhile runs an
+    // event loop, and a timer there must not make a second copy.
+    std::set<Key> m_building;
     bool m_exiting = false;
 };
 

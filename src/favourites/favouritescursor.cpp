@@ -218,7 +218,7 @@ QString FavouritesCursor::currentFamily() const
 bool FavouritesCursor::findFirst(const QString &name)
 {
     const std::optional<Key> key =
-        fetchKey(kColumns + QStringLiteral("WHERE nom = ?") + kAscending, {name});
+        fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kAscending, {name});
     if (!key)
         return false;
     m_key = *key;
@@ -229,7 +229,7 @@ bool FavouritesCursor::findFirst(const QString &name)
 bool FavouritesCursor::findLast(const QString &name)
 {
     const std::optional<Key> key =
-        fetchKey(kColumns + QStringLiteral("WHERE nom = ?") + kDescending, {name});
+        fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kDescending, {name});
     if (!key)
         return false;
     m_key = *key;

@@ -22,6 +22,9 @@ SaveOutcome saveFavourite(FavouritesCursor &cursor, const QString &storePath, Mo
     } catch (const StoreError &error) {
         if (error.kind() == StoreError::Kind::Duplicate)
             return {SaveOutcome::Result::AlreadySaved, {}};
+        // The next save starts afresh, on the store as it is then (it may have been
+        // replaced, repaired or unlocked meanwhile).
+        cursor.close();
         return {SaveOutcome::Result::Failed, error.message()};
     }
     try {

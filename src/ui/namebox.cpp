@@ -38,13 +38,17 @@ void NameBox::putText(const QString &text)
 void NameBox::check()
 {
     const NameCheckResult result = checkName(m_box->text());
-    m_state.NomActual = asciiLowerText(m_box->text());
+    // A message box runs an event loop: a timer may close the window meanwhile.
+    const QPointer<NameBox> alive(this);
     for (qsizetype i = 0; i < result.messages().size(); ++i) {
-        putText(result.boxTextAt(i));
+        const QString moment = result.boxTextAt(i);
+        putText(moment);
+        // Each correction is a new check that first publishes the text of its moment.
+        m_state.NomActual = asciiLowerText(moment);
         m_desktop.message(m_box->window(),
                           checkMessageText(m_lang, result.messages().at(i), m_window));
-        if (!m_box)
-            return; // the window went away while its message was open
+        if (!alive || !m_box)
+            return;
     }
     putText(result.finalText());
     m_state.NomActual = result.name();

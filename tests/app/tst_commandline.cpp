@@ -37,6 +37,8 @@ private Q_SLOTS:
     void refusedArguments_data();
     void refusedArguments();
     void helpAndVersion();
+    void qtOwnOptionsStartTheDesktop_data();
+    void qtOwnOptionsStartTheDesktop();
 };
 
 void TestCommandLine::initTestCase()
@@ -120,6 +122,29 @@ void TestCommandLine::helpAndVersion()
     const Run version = runTessaron({"--version"});
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out, QStringLiteral("tessaron 1.1\n"));
+}
+
+void TestCommandLine::qtOwnOptionsStartTheDesktop_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("action");
+    using A = CommandLineRequest::Action;
+    QTest::newRow("-platform offscreen") << QStringList{"-platform", "offscreen"} << int(A::StartDesktop);
+    QTest::newRow("-style=fusion -reverse") << QStringList{"-style=fusion", "-reverse"} << int(A::StartDesktop);
+    QTest::newRow("--platform with codes")
+        << QStringList{"--platform", "offscreen", "--codes", "abc"} << int(A::Codes);
+    QTest::newRow("names after --codes are names") << QStringList{"--codes", "-name"} << int(A::Codes);
+    QTest::newRow("a typo is still refused") << QStringList{"--platfrom", "x"} << int(A::Refused);
+}
+
+void TestCommandLine::qtOwnOptionsStartTheDesktop()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, action);
+    const CommandLineRequest request = parseCommandLine(QStringList{"tessaron"} + arguments);
+    QCOMPARE(int(request.action), action);
+    if (request.action == CommandLineRequest::Action::Codes)
+        QCOMPARE(request.names, QStringList{arguments.last()});
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

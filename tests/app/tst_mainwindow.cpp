@@ -2,8 +2,10 @@
 
 #include "app/mainwindow.h"
 #include "ui/fonts.h"
+#include "ui/menushortcutguard.h"
 
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -77,6 +79,9 @@ private Q_SLOTS:
     void clickWithoutANameLaunchesNothing();
     void languageSwitchKeepsTheName();
     void exitEndsAtOnce();
+    void exitFromTheNameBox_data();
+    void exitFromTheNameBox();
+    void menuShortcutsWinOverTheBox();
     void helpCommands();
     void laterWindowsKeepTheMainWindowOpen();
     void controlsAndMenus_data();
@@ -241,6 +246,60 @@ void TestMainWindow::exitEndsAtOnce()
         TestApp::settle();
         QCOMPARE(app.app.registry().openCount(), 0);
     }
+}
+
+void TestMainWindow::exitFromTheNameBox_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<int>("key");
+    QTest::newRow("es Ctrl+S") << int(Lang::Spanish) << int(Qt::Key_S);
+    QTest::newRow("en Ctrl+E") << int(Lang::English) << int(Qt::Key_E);
+}
+
+void TestMainWindow::exitFromTheNameBox()
+{
+    // Run under X11 too (see CMakeLists): there a line edit binds Ctrl+E itself.
+    QFETCH(int, lang);
+    QFETCH(int, key);
+    TestApp app;
+    auto *w = app.open<MainWindow>(WindowKind::Main, Lang(lang));
+    auto *box = w->findChild<QLineEdit *>(twin(Lang(lang)).box);
+    // Shortcuts go to the active window; without a window manager nothing activates it.
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClicks(box, "abc");
+    box->setFocus();
+    box->setCursorPosition(0);
+    QTest::keyClick(box, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(app.quits, 1);
+    QCOMPARE(box->text(), QStringLiteral("abc"));
+}
+
+void TestMainWindow::menuShortcutsWinOverTheBox()
+{
+    // A box that claims every key for itself, as a line edit does with its bindings.
+    struct GreedyBox : QWidget {
+        bool event(QEvent *e) override
+        {
+            if (e->type() == QEvent::ShortcutOverride) {
+                e->accept();
+                return true;
+            }
+            return QWidget::event(e);
+        }
+    };
+    QWidget window;
+    auto *box = new GreedyBox;
+    box->setParent(&window);
+    auto *exit = new QAction(&window);
+    exit->setShortcut(QKeySequence("Ctrl+E"));
+    new MenuShortcutGuard(box, &window);
+    QKeyEvent menuKey(QEvent::ShortcutOverride, Qt::Key_E, Qt::ControlModifier);
+    QCoreApplication::sendEvent(box, &menuKey);
+    QVERIFY(!menuKey.isAccepted());
+    QKeyEvent otherKey(QEvent::ShortcutOverride, Qt::Key_A, Qt::ControlModifier);
+    QCoreApplication::sendEvent(box, &otherKey);
+    QVERIFY(otherKey.isAccepted());
 }
 
 void TestMainWindow::helpCommands()

@@ -44,6 +44,7 @@ private Q_SLOTS:
     void failuresAreNotCalledDuplicates();
     void missingStoreIsReportedOnceAndSavingWorksWhenItIsBack();
     void waitsForAnotherCopyThatIsSaving();
+    void savingRecoversWhenTheStoreIsReplaced();
 };
 
 void TestSaving::savesOnceThenRefusesTheDuplicate_data()
@@ -104,6 +105,7 @@ void TestSaving::failuresAreNotCalledDuplicates()
         }
     }
     auto *w = app.open<MainWindow>(WindowKind::Main, Lang::English);
+    QCoreApplication::processEvents(); // lets a store that failed to open say so
     QTest::keyClicks(w->findChild<QLineEdit *>(t.box), "abc");
     if (fault == "locked") // another copy holds the store longer than a save waits
         QVERIFY(startLockHolder(holder, store, 7000));
@@ -130,7 +132,7 @@ void TestSaving::missingStoreIsReportedOnceAndSavingWorksWhenItIsBack()
     const QString store = app.storePath();
     QVERIFY(QFile::remove(store));
     auto *w = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
-    QCOMPARE(app.desktop.messages.size(), 1);
+    QTRY_COMPARE(app.desktop.messages.size(), 1);
     QVERIFY(app.desktop.messages.first().startsWith(t.openFailed));
     QVERIFY(app.desktop.messages.first().contains(store));
 
@@ -158,6 +160,26 @@ void TestSaving::waitsForAnotherCopyThatIsSaving()
     QCOMPARE(app.desktop.messages, QStringList{t.s2});
     QVERIFY(holder.waitForFinished(10000));
     QCOMPARE(storedRows(app.storePath()).size(), 1);
+}
+
+void TestSaving::savingRecoversWhenTheStoreIsReplaced()
+{
+    const Twin t = twin(Lang::English);
+    TestApp app;
+    auto *w = app.open<MainWindow>(WindowKind::Main, Lang::English);
+    QTest::keyClicks(w->findChild<QLineEdit *>(t.box), "abc");
+    save(w, 4);
+    QCOMPARE(app.desktop.messages, QStringList{t.s2});
+    // The store is moved away and a fresh one put in its place while the window is open.
+    QVERIFY(QFile::rename(app.storePath(), app.storePath() + ".old"));
+    QVERIFY(createEmptyStore(app.storePath()));
+    save(w, 5);
+    if (app.desktop.messages.last() != t.s2) {
+        QVERIFY(app.desktop.messages.last().startsWith(t.failed));
+        save(w, 5); // a failed save leaves the next one to start afresh
+    }
+    QCOMPARE(app.desktop.messages.last(), t.s2);
+    QCOMPARE(storedRows(app.storePath()), QStringList{"http://www.tessaron-abc-cto.com|abc|c"});
 }
 
 int main(int argc, char **argv)

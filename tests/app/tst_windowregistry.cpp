@@ -11,6 +11,7 @@ private Q_SLOTS:
     void eachTwinOnceAndAnewAfterClosing();
     void programEndsWithItsLastWindow();
     void exitClosesEverything();
+    void askingAgainWhileItIsBeingMadeMakesNoSecondCopy();
 };
 
 namespace {
@@ -81,6 +82,22 @@ void TestWindowRegistry::exitClosesEverything()
     QVERIFY(w.isNull());
     QCOMPARE(registry.openCount(), 0);
     QVERIFY(!registry.show(WindowKind::Main, Lang::Spanish));
+}
+
+void TestWindowRegistry::askingAgainWhileItIsBeingMadeMakesNoSecondCopy()
+{
+    // A window whose making shows a message: a timer firing in that message's event
+    // loop asks for the same window again.
+    WindowRegistry registry;
+    int made = 0;
+    registry.setFactory(WindowKind::Main, [&](Lang lang) {
+        ++made;
+        registry.show(WindowKind::Main, lang);
+        return new QWidget;
+    });
+    QVERIFY(registry.show(WindowKind::Main, Lang::English));
+    QCOMPARE(made, 1);
+    QCOMPARE(registry.openCount(), 1);
 }
 
 QTEST_MAIN(TestWindowRegistry)

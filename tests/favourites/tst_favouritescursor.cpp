@@ -51,6 +51,7 @@ private Q_SLOTS:
     void openFailures_data();
     void openFailures();
     void waitsForAShortLock();
+    void findIgnoresCaseInAStoreMadeElsewhere();
     void anAddSurvivesAKillRightAfter();
 
 private:
@@ -201,6 +202,19 @@ void TestFavouritesCursor::openFailures()
     QCOMPARE(failureOf([&] { cursor.add("a", "b", "c"); }), StoreError::Kind::CannotOpen);
     if (kind == "missing")
         QVERIFY(!QFile::exists(path)); // never created
+}
+
+void TestFavouritesCursor::findIgnoresCaseInAStoreMadeElsewhere()
+{
+    // A table whose nom compares letter case, as another tool may have made it.
+    const QString other = m_dir->filePath("plain.mdb");
+    QVERIFY(execOn(other, {"CREATE TABLE AdrecaFig (Adreca TEXT UNIQUE, nom TEXT, figura TEXT)",
+                           "INSERT INTO AdrecaFig VALUES ('http://www.tessaron-abc-rmt.com', 'abc', 'r')"}));
+    FavouritesCursor cursor;
+    cursor.open(other);
+    QVERIFY(cursor.findFirst("ABC"));
+    QVERIFY(cursor.findLast("aBc"));
+    QCOMPARE(cursor.currentFamily(), QStringLiteral("r"));
 }
 
 void TestFavouritesCursor::waitsForAShortLock()

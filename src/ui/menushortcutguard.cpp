@@ -1,0 +1,33 @@
+#include "menushortcutguard.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace tessaron {
+
+MenuShortcutGuard::MenuShortcutGuard(QWidget *box, QWidget *window)
+    : QObject(box), m_window(window)
+{
+    box->installEventFilter(this);
+}
+
+bool MenuShortcutGuard::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QKeySequence pressed(key->keyCombination());
+    const QList<QAction *> actions = m_window->findChildren<QAction *>();
+    for (const QAction *action : actions) {
+        if (!action->shortcut().isEmpty() &&
+            action->shortcut().matches(pressed) == QKeySequence::ExactMatch) {
+            // Not accepted: the shortcut goes to the menu item instead of the box.
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace tessaron
