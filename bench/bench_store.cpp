@@ -117,7 +117,7 @@ void BM_RawFind(benchmark::State &state)
                     nullptr);
     sqlite3_stmt *find = nullptr;
     sqlite3_prepare_v2(db,
-                       "SELECT nom, figura, Adreca FROM AdrecaFig WHERE nom = ? ORDER BY nom, "
+                       "SELECT nom, figura, Adreca FROM AdrecaFig WHERE nom = ? COLLATE NOCASE ORDER BY nom, "
                        "figura, Adreca LIMIT 1",
                        -1, &find, nullptr);
     const qint64 names = state.range(0) / 4;
