@@ -11,10 +11,10 @@
 #include "ui/fonts.h"
 #include "ui/icons.h"
 #include "ui/twips.h"
+#include "ui/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace tessaron {
@@ -92,11 +92,7 @@ void AboutWindow::connectSignals()
 
 void AboutWindow::load()
 {
-    if (const QScreen *s = screen()) {
-        const QRect area = s->geometry();
-        move(area.x() + (area.width() - frameGeometry().width()) / 2,
-             area.y() + (area.height() - frameGeometry().height()) / 2);
-    }
+    centreOnScreen(this);
     m_closeTimer->start();
     showFrame(1);
     m_animationTimer->start();

@@ -1,11 +1,9 @@
 #include "application.h"
 
-#include "ini.h"
 #include "mainwindow.h"
 #include "startup.h"
 
 #include "about/aboutwindow.h"
-
 
 namespace tessaron {
 

@@ -12,6 +12,7 @@
 #include "ui/menushortcutguard.h"
 #include "ui/namebox.h"
 #include "ui/twips.h"
+#include "ui/windowplacement.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -19,7 +20,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace tessaron {
@@ -210,12 +210,12 @@ void MainWindow::createMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    for (const MenuSpec &spec : m_texts.menus) {
-        QMenu *menu = bar->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
-        menu->menuAction()->setObjectName(spec.name);
+    for (const MenuSpec &menuSpec : m_texts.menus) {
+        QMenu *menu = bar->addMenu(menuSpec.caption);
+        menu->setObjectName(menuSpec.name);
+        menu->menuAction()->setObjectName(menuSpec.name);
         menu->installEventFilter(this);
-        for (const MenuItemSpec &item : spec.items) {
+        for (const MenuItemSpec &item : menuSpec.items) {
             QAction *action = item.caption == u"-" ? menu->addSeparator()
                                                    : menu->addAction(item.caption);
             action->setObjectName(item.name);
@@ -259,19 +259,12 @@ void MainWindow::connectSignals()
 void MainWindow::load()
 {
     setFixedSize(twips(kClientWidth), twips(kClientHeight) + menuBar()->sizeHint().height());
-    auto centre = [this] {
-        if (const QScreen *s = screen()) {
-            const QRect area = s->geometry();
-            move(area.x() + (area.width() - frameGeometry().width()) / 2,
-                 area.y() + (area.height() - frameGeometry().height()) / 2);
-        }
-    };
     // The English twin puts the name back before it centres itself.
     if (m_lang == Lang::Spanish)
-        centre();
+        centreOnScreen(this);
     m_nameCheck->setText(m_context.state.NomActual);
     if (m_lang == Lang::English)
-        centre();
+        centreOnScreen(this);
     QDir::setCurrent(m_context.programDir);
     try {
         m_data1.open(storePath());

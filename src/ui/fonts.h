@@ -13,7 +13,7 @@ struct FontSpec {
     bool underline = false;
 };
 
-[[nodiscard]] QFont arial(FontSpec spec);
+[[nodiscard]] QFont arial(FontSpec wanted);
 // The face of buttons and other controls whose font is not named.
 [[nodiscard]] QFont controlFont();
 

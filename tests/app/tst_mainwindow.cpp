@@ -391,16 +391,16 @@ void TestMainWindow::controlsAndMenus()
     QVERIFY(w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(w->minimumSize(), w->maximumSize());
-    for (const QString &spec : buttons) {
-        const QStringList f = spec.split(u'|');
+    for (const QString &row : buttons) {
+        const QStringList f = row.split(u'|');
         auto *b = w->findChild<QPushButton *>(f[0]);
         QVERIFY2(b, qPrintable(f[0]));
         QCOMPARE(b->text(), f[1]);
         QCOMPARE(b->toolTip(), f[2]);
         QVERIFY(!b->accessibleName().isEmpty() || !b->text().isEmpty());
     }
-    for (const QString &spec : items) {
-        const QStringList f = spec.split(u'|');
+    for (const QString &row : items) {
+        const QStringList f = row.split(u'|');
         QAction *a = action(w, f[0]);
         QVERIFY2(a, qPrintable(f[0]));
         QCOMPARE(a->text(), f[1]);
