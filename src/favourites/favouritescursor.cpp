@@ -16,6 +16,8 @@ constexpr int kBusyTimeoutMs = 5000;
 const QString kColumns = QStringLiteral("SELECT nom, figura, Adreca FROM AdrecaFig ");
 const QString kAscending = QStringLiteral(" ORDER BY nom, figura, Adreca LIMIT 1");
 const QString kDescending = QStringLiteral(" ORDER BY nom DESC, figura DESC, Adreca DESC LIMIT 1");
+const QString kAfterKey = QStringLiteral("WHERE (nom, figura, Adreca) > (?, ?, ?)");
+const QString kBeforeKey = QStringLiteral("WHERE (nom, figura, Adreca) < (?, ?, ?)");
 
 QString nextConnectionName()
 {
@@ -119,14 +121,19 @@ QSqlQuery &FavouritesCursor::prepared(const QString &sql) const
     return *it;
 }
 
+bool FavouritesCursor::run(QSqlQuery &query, const QVariantList &values) const
+{
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(static_cast<int>(i), values.at(i));
+    return query.exec();
+}
+
 std::optional<FavouritesCursor::Key> FavouritesCursor::fetchKey(const QString &sql,
                                                                 const QVariantList &values) const
 {
     requireOpen();
     QSqlQuery &query = prepared(sql);
-    for (qsizetype i = 0; i < values.size(); ++i)
-        query.bindValue(static_cast<int>(i), values.at(i));
-    if (!query.exec()) {
+    if (!run(query, values)) {
         const QString reason = query.lastError().text();
         query.finish();
         fail(StoreError::Kind::Engine, m_path, reason);
@@ -139,132 +146,115 @@ std::optional<FavouritesCursor::Key> FavouritesCursor::fetchKey(const QString &s
     return key;
 }
 
-void FavouritesCursor::moveFirst()
+QSqlError FavouritesCursor::change(const QString &sql, const QVariantList &values) const
 {
-    const std::optional<Key> key = fetchKey(kColumns + kAscending, {});
-    if (!key) {
+    requireOpen();
+    QSqlQuery &query = prepared(sql);
+    const QSqlError error = run(query, values) ? QSqlError() : query.lastError();
+    query.finish();
+    return error;
+}
+
+bool FavouritesCursor::standOn(const std::optional<Key> &key)
+{
+    if (!key)
+        return false;
+    m_key = *key;
+    m_position = Position::OnRow;
+    return true;
+}
+
+void FavouritesCursor::moveToEnd(const QString &order)
+{
+    if (!standOn(fetchKey(kColumns + order, {}))) {
         m_position = Position::Empty;
         fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no entries"));
     }
-    m_key = *key;
-    m_position = Position::OnRow;
+}
+
+void FavouritesCursor::moveFirst()
+{
+    moveToEnd(kAscending);
 }
 
 void FavouritesCursor::moveLast()
 {
-    const std::optional<Key> key = fetchKey(kColumns + kDescending, {});
-    if (!key) {
-        m_position = Position::Empty;
-        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no entries"));
-    }
-    m_key = *key;
-    m_position = Position::OnRow;
+    moveToEnd(kDescending);
+}
+
+void FavouritesCursor::step(bool forward)
+{
+    requireOpen();
+    if (forward ? atEnd() : atBegin())
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no row beyond this end"));
+    const QString &order = forward ? kAscending : kDescending;
+    // From the far end a step lands on the nearest end row; otherwise it is the
+    // next key after the current one (or after the row just deleted).
+    const bool fromFarEnd = m_position == (forward ? Position::BeforeFirst : Position::AfterLast);
+    const QString &beyond = forward ? kAfterKey : kBeforeKey;
+    const std::optional<Key> key =
+        fromFarEnd ? fetchKey(kColumns + order, {})
+                   : fetchKey(kColumns + beyond + order, {m_key.nom, m_key.figura, m_key.adreca});
+    if (!standOn(key))
+        m_position = forward ? Position::AfterLast : Position::BeforeFirst;
 }
 
 void FavouritesCursor::moveNext()
 {
-    requireOpen();
-    if (atEnd())
-        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("already after the last row"));
-    const std::optional<Key> key =
-        m_position == Position::BeforeFirst
-            ? fetchKey(kColumns + kAscending, {})
-            : fetchKey(kColumns + QStringLiteral("WHERE (nom, figura, Adreca) > (?, ?, ?)") +
-                           kAscending,
-                       {m_key.nom, m_key.figura, m_key.adreca});
-    if (key) {
-        m_key = *key;
-        m_position = Position::OnRow;
-    } else {
-        m_position = Position::AfterLast;
-    }
+    step(true);
 }
 
 void FavouritesCursor::movePrevious()
 {
+    step(false);
+}
+
+const FavouritesCursor::Key &FavouritesCursor::currentKey() const
+{
     requireOpen();
-    if (atBegin())
-        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("already before the first row"));
-    const std::optional<Key> key =
-        m_position == Position::AfterLast
-            ? fetchKey(kColumns + kDescending, {})
-            : fetchKey(kColumns + QStringLiteral("WHERE (nom, figura, Adreca) < (?, ?, ?)") +
-                           kDescending,
-                       {m_key.nom, m_key.figura, m_key.adreca});
-    if (key) {
-        m_key = *key;
-        m_position = Position::OnRow;
-    } else {
-        m_position = Position::BeforeFirst;
-    }
+    if (m_position != Position::OnRow)
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no current row"));
+    return m_key;
 }
 
 QString FavouritesCursor::currentName() const
 {
-    requireOpen();
-    if (m_position != Position::OnRow)
-        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no current row"));
-    return m_key.nom;
+    return currentKey().nom;
 }
 
 QString FavouritesCursor::currentFamily() const
 {
-    requireOpen();
-    if (m_position != Position::OnRow)
-        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no current row"));
-    return m_key.figura;
+    return currentKey().figura;
 }
 
 bool FavouritesCursor::findFirst(const QString &name)
 {
-    const std::optional<Key> key =
-        fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kAscending, {name});
-    if (!key)
-        return false;
-    m_key = *key;
-    m_position = Position::OnRow;
-    return true;
+    return standOn(
+        fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kAscending, {name}));
 }
 
 bool FavouritesCursor::findLast(const QString &name)
 {
-    const std::optional<Key> key =
-        fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kDescending, {name});
-    if (!key)
-        return false;
-    m_key = *key;
-    m_position = Position::OnRow;
-    return true;
+    return standOn(
+        fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kDescending, {name}));
 }
 
 void FavouritesCursor::add(const QString &address, const QString &name, const QString &family)
 {
-    requireOpen();
-    QSqlQuery &query =
-        prepared(QStringLiteral("INSERT INTO AdrecaFig (Adreca, nom, figura) VALUES (?, ?, ?)"));
-    query.bindValue(0, address);
-    query.bindValue(1, name);
-    query.bindValue(2, family);
-    const bool ok = query.exec();
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (!ok)
+    const QSqlError error =
+        change(QStringLiteral("INSERT INTO AdrecaFig (Adreca, nom, figura) VALUES (?, ?, ?)"),
+               {address, name, family});
+    if (error.isValid())
         fail(isDuplicate(error) ? StoreError::Kind::Duplicate : StoreError::Kind::Engine, m_path,
              error.text());
 }
 
 void FavouritesCursor::deleteCurrent()
 {
-    requireOpen();
-    if (m_position != Position::OnRow)
-        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no current row"));
-    QSqlQuery &query = prepared(QStringLiteral("DELETE FROM AdrecaFig WHERE Adreca = ?"));
-    query.bindValue(0, m_key.adreca);
-    const bool ok = query.exec();
-    const QString reason = query.lastError().text();
-    query.finish();
-    if (!ok)
-        fail(StoreError::Kind::Engine, m_path, reason);
+    const QSqlError error =
+        change(QStringLiteral("DELETE FROM AdrecaFig WHERE Adreca = ?"), {currentKey().adreca});
+    if (error.isValid())
+        fail(StoreError::Kind::Engine, m_path, error.text());
     // The key stays, so the next move continues from where the row stood.
     m_position = Position::Deleted;
 }

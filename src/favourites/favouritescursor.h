@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 
@@ -65,8 +66,17 @@ private:
     };
 
     void requireOpen() const;
+    // The current row's key; fails when there is no current row.
+    const Key &currentKey() const;
+    bool run(QSqlQuery &query, const QVariantList &values) const;
     // Runs a query that yields at most one row's key; nothing when it yields none.
     std::optional<Key> fetchKey(const QString &sql, const QVariantList &values) const;
+    // Runs a statement that writes; an invalid error when it succeeded.
+    QSqlError change(const QString &sql, const QVariantList &values) const;
+    // Stands on the row of `key`; false (and the cursor unmoved) when there is none.
+    bool standOn(const std::optional<Key> &key);
+    void moveToEnd(const QString &order);
+    void step(bool forward);
     [[noreturn]] void fail(StoreError::Kind kind, const QString &what, const QString &reason) const;
 
     // The cursor's statements, prepared once: a step is then a bind and a lookup.
