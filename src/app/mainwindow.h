@@ -28,7 +28,6 @@ class MainWindow : public QMainWindow {
 public:
     MainWindow(Lang lang, const AppContext &context);
 
-    [[nodiscard]] Lang lang() const { return m_lang; }
     // The help file this twin opens, with the program's directory.
     [[nodiscard]] QString helpFilePath() const;
 

@@ -40,11 +40,6 @@ QString familyLetter(Family family)
     return letters[static_cast<std::size_t>(family)];
 }
 
-int familyNumber(Family family)
-{
-    return static_cast<int>(family) + 1;
-}
-
 QString CodificaR(const QString &name)
 {
     const NameSums s = sumsOf(name);

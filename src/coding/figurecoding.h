@@ -13,8 +13,6 @@ inline constexpr std::array<Family, 4> kFamilies{Family::R, Family::C, Family::T
 
 // "r", "c", "t" or "p".
 [[nodiscard]] QString familyLetter(Family family);
-// 1..4
-[[nodiscard]] int familyNumber(Family family);
 
 // Figure codes: the family letter and two characters derived from the name's
 // length and character values. The name is expected in lower case; any other

@@ -27,7 +27,6 @@ public:
     void addRectangle(const QRect &rect, int width);
     void addEllipse(const QRect &rect, int width);
     void addLines(const QPolygon &polygon, int width);
-    [[nodiscard]] const QList<Outline> &outlines() const { return m_outlines; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -7,8 +7,12 @@
 namespace tessaron {
 
 MenuShortcutGuard::MenuShortcutGuard(QWidget *box, QWidget *window)
-    : QObject(box), m_window(window)
+    : QObject(box)
 {
+    for (const QAction *action : window->findChildren<QAction *>()) {
+        if (!action->shortcut().isEmpty())
+            m_shortcuts << action->shortcut();
+    }
     box->installEventFilter(this);
 }
 
@@ -18,10 +22,8 @@ bool MenuShortcutGuard::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const QKeySequence pressed(key->keyCombination());
-    const QList<QAction *> actions = m_window->findChildren<QAction *>();
-    for (const QAction *action : actions) {
-        if (!action->shortcut().isEmpty() &&
-            action->shortcut().matches(pressed) == QKeySequence::ExactMatch) {
+    for (const QKeySequence &shortcut : std::as_const(m_shortcuts)) {
+        if (shortcut.matches(pressed) == QKeySequence::ExactMatch) {
             // Not accepted: the shortcut goes to the menu item instead of the box.
             event->ignore();
             return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 
 class QWidget;
@@ -12,14 +14,15 @@ namespace tessaron {
 class MenuShortcutGuard : public QObject {
     Q_OBJECT
 public:
-    // Guards `box`; the shortcuts are those of the actions inside `window`.
+    // Guards `box`; the shortcuts are those the actions inside `window` have now.
     MenuShortcutGuard(QWidget *box, QWidget *window);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *m_window;
+    // Read once: the check then runs on every key press without walking the window.
+    QList<QKeySequence> m_shortcuts;
 };
 
 } // namespace tessaron
