@@ -1,5 +1,5 @@
-#include "coding/figurecoding.h"
-#include "coding/namecheck.h"
+#include "core/coding/figurecoding.h"
+#include "core/coding/namecheck.h"
 
 #include <benchmark/benchmark.h>
 

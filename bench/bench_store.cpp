@@ -1,7 +1,7 @@
 // A cursor step and a find by name on stores of 1,000 to 1,000,000 rows, beside
 // the same indexed SELECT done through SQLite's own API (a prepared statement
 // reused), which is the floor; and one save.
-#include "favourites/favouritescursor.h"
+#include "core/favourites/favouritescursor.h"
 
 #include <QCoreApplication>
 #include <QDir>

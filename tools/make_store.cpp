@@ -1,5 +1,5 @@
 // Makes the empty favourites store that is shipped beside the program.
-#include "favourites/favouritescursor.h"
+#include "core/favourites/favouritescursor.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

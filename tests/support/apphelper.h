@@ -1,11 +1,11 @@
 #pragma once
 
-#include "fakedesktop.h"
+#include "support/fakedesktop.h"
 
-#include "app/application.h"
-#include "app/windowregistry.h"
-#include "coding/modtessaron.h"
-#include "favourites/favouritescursor.h"
+#include "gui/app/application.h"
+#include "gui/app/windowregistry.h"
+#include "core/coding/modtessaron.h"
+#include "core/favourites/favouritescursor.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/desktop.h"
+#include "core/desktop.h"
 
 #include <QList>
 #include <QString>
@@ -27,18 +27,18 @@ public:
     QList<Launch> launches;
     QStringList opened;
     QList<Help> helps;
-    QList<std::pair<QWidget *, bool>> inFront;
+    QList<std::pair<QObject *, bool>> inFront;
     bool answer = true;
     // Runs while a message is "open", so a test can look at the window then.
     std::function<void(const QString &)> onMessage;
 
-    void message(QWidget *, const QString &text) override
+    void message(QObject *, const QString &text) override
     {
         messages << text;
         if (onMessage)
             onMessage(text);
     }
-    bool question(QWidget *, const QString &text) override
+    bool question(QObject *, const QString &text) override
     {
         questions << text;
         return answer;
@@ -53,9 +53,9 @@ public:
         opened << address;
         return true;
     }
-    void help(QWidget *, const QString &file, tessaron::HelpCommand command, int data) override
+    void help(QObject *, const QString &file, tessaron::HelpCommand command, int data) override
     {
         helps.append({file, command, data});
     }
-    void keepInFront(QWidget *window, bool front) override { inFront.append({window, front}); }
+    void keepInFront(QObject *window, bool front) override { inFront.append({window, front}); }
 };

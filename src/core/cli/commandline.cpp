@@ -1,0 +1,192 @@
+#include "core/cli/commandline.h"
+
+#include "core/coding/addresses.h"
+#include "core/coding/figurecoding.h"
+#include "core/coding/namecheck.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace tessaron {
+
+namespace {
+
+QString describeCharacter(const QString &text)
+{
+    const char32_t c = text.toUcs4().value(0);
+    if (c >= 0x21 && c < 0x7f)
+        return QStringLiteral("'%1'").arg(text);
+    return QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+// Qt's own options (-platform, -style, ...), which QApplication takes for itself.
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    static const QStringList withValue{
+        QStringLiteral("platform"), QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"), QStringLiteral("style"), QStringLiteral("stylesheet"),
+        QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("geometry"),
+        QStringLiteral("title"), QStringLiteral("name")};
+    static const QStringList flags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                   QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                   QStringLiteral("sync")};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (arg == u"--" || arg == u"--codes") {
+            kept << arguments.mid(i); // names follow, whatever they look like
+            break;
+        }
+        if (i == 0 || !arg.startsWith(u'-')) {
+            kept << arg;
+            continue;
+        }
+        QString name = arg.mid(arg.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const qsizetype equals = name.indexOf(u'=');
+        const bool inlineValue = equals >= 0;
+        if (inlineValue)
+            name.truncate(equals);
+        if (withValue.contains(name)) {
+            if (!inlineValue)
+                ++i; // its value
+        } else if (!flags.contains(name) && !name.startsWith(QStringLiteral("qmljsdebugger"))) {
+            kept << arg;
+        }
+    }
+    return kept;
+}
+
+} // namespace
+
+CommandLineRequest parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Codes internet names by geometric figure. Without options it starts the "
+                       "desktop program."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help and exits."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the program's version and exits."));
+    const QCommandLineOption codes(
+        QStringLiteral("codes"),
+        QStringLiteral("Prints the four figure codes and figure addresses of each NAME, one line "
+                       "per family: letter, tab, code, tab, address."));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("Sets the language the program starts in (english or spanish) and exits."),
+        QStringLiteral("english|spanish"));
+    parser.addOptions({help, version, codes, language});
+    parser.addPositionalArgument(QStringLiteral("NAME"),
+                                 QStringLiteral("A domain name, with --codes."),
+                                 QStringLiteral("[NAME...]"));
+
+    CommandLineRequest request;
+    const QString usage = QStringLiteral("Usage: tessaron [--codes NAME... | --language "
+                                         "english|spanish | --help | --version]");
+    // Every word after --codes is a name, even one that begins with a hyphen: the
+    // check, not the option parser, is what refuses "-abc".
+    QStringList words = withoutQtOptions(arguments);
+    const qsizetype codesAt = words.indexOf(QStringLiteral("--codes"));
+    if (codesAt > 0 && !words.mid(codesAt + 1).contains(QStringLiteral("--")))
+        words.insert(codesAt + 1, QStringLiteral("--"));
+    if (!parser.parse(words)) {
+        request.action = CommandLineRequest::Action::Refused;
+        request.message = parser.errorText() + u'\n' + usage;
+        return request;
+    }
+    const QStringList positional = parser.positionalArguments();
+    const int actions = int(parser.isSet(help)) + int(parser.isSet(version)) +
+                        int(parser.isSet(codes)) + int(parser.isSet(language));
+    if (actions > 1) {
+        request.action = CommandLineRequest::Action::Refused;
+        request.message = QStringLiteral("Only one of --codes, --language, --help and --version "
+                                         "may be given.\n") + usage;
+    } else if (parser.isSet(help)) {
+        request.action = CommandLineRequest::Action::Help;
+        request.message = parser.helpText();
+    } else if (parser.isSet(version)) {
+        request.action = CommandLineRequest::Action::Version;
+        request.message = QStringLiteral("tessaron ") + QCoreApplication::applicationVersion() +
+                          u'\n';
+    } else if (parser.isSet(codes)) {
+        request.action = CommandLineRequest::Action::Codes;
+        request.names = positional;
+        if (positional.isEmpty()) {
+            request.action = CommandLineRequest::Action::Refused;
+            request.message = QStringLiteral("--codes needs at least one NAME.\n") + usage;
+        }
+    } else if (parser.isSet(language)) {
+        request.action = CommandLineRequest::Action::SetLanguage;
+        request.language = parser.value(language);
+        if ((request.language != u"english" && request.language != u"spanish") ||
+            !positional.isEmpty()) {
+            request.action = CommandLineRequest::Action::Refused;
+            request.message = QStringLiteral("--language takes english or spanish.\n") + usage;
+        }
+    } else if (!positional.isEmpty()) {
+        request.action = CommandLineRequest::Action::Refused;
+        request.message = QStringLiteral("Unexpected argument '%1'; names are coded with --codes.\n")
+                              .arg(positional.first()) + usage;
+    }
+    return request;
+}
+
+QString refusalReason(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("the name is empty");
+    const NameCheckResult check = checkName(name);
+    if (!check.corrected())
+        return {};
+    const NameCheckMessage &first = check.messages().first();
+    switch (first.kind) {
+    case NameCheckMessage::Kind::LeadingHyphen:
+        return QStringLiteral("a name cannot begin with a hyphen");
+    case NameCheckMessage::Kind::BadCharacter: {
+        // The first bad character stands at the same place in the typed text.
+        const QList<uint> characters = name.toUcs4();
+        const uint bad = characters.value(first.position - 1);
+        const QString badText = QString::fromUcs4(reinterpret_cast<const char32_t *>(&bad), 1);
+        return QStringLiteral("character %1 (%2) is not allowed; a name holds only a-z, 0-9 and -")
+            .arg(first.position)
+            .arg(describeCharacter(badText));
+    }
+    case NameCheckMessage::Kind::TooLong:
+        return QStringLiteral("a name holds at most %1 characters, this one has %2")
+            .arg(kMaxNameLength)
+            .arg(name.size());
+    }
+    return {};
+}
+
+int printCodes(const QStringList &names, QTextStream &out, QTextStream &err)
+{
+    bool refused = false;
+    for (const QString &name : names) {
+        const QString reason = refusalReason(name);
+        if (!reason.isEmpty()) {
+            err << "tessaron: \"" << name << "\" refused: " << reason << '\n';
+            refused = true;
+        }
+    }
+    if (refused) {
+        err.flush();
+        return kExitUsage;
+    }
+    for (const QString &typed : names) {
+        const QString name = asciiLowerText(typed);
+        for (Family family : kFamilies) {
+            const QString code = figureCode(family, name);
+            out << familyLetter(family) << '\t' << code << '\t' << figureAddress(name, code)
+                << '\n';
+        }
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace tessaron

@@ -1,0 +1,289 @@
+#include "core/favourites/favouritescursor.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace tessaron {
+
+namespace {
+
+// A second copy of the program may be writing: wait this long before giving up.
+constexpr int kBusyTimeoutMs = 5000;
+
+const QString kColumns = QStringLiteral("SELECT nom, figura, Adreca FROM AdrecaFig ");
+const QString kAscending = QStringLiteral(" ORDER BY nom, figura, Adreca LIMIT 1");
+const QString kDescending = QStringLiteral(" ORDER BY nom DESC, figura DESC, Adreca DESC LIMIT 1");
+const QString kAfterKey = QStringLiteral("WHERE (nom, figura, Adreca) > (?, ?, ?)");
+const QString kBeforeKey = QStringLiteral("WHERE (nom, figura, Adreca) < (?, ?, ?)");
+
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("tessaron-favourites-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+bool isDuplicate(const QSqlError &error)
+{
+    // SQLITE_CONSTRAINT and its UNIQUE / PRIMARY KEY extended codes.
+    const QString code = error.nativeErrorCode();
+    return code == u"19" || code == u"2067" || code == u"1555";
+}
+
+// Why the open database cannot serve as the store; empty when it can.
+QString tableProblem(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
+                                   "name = 'AdrecaFig' COLLATE NOCASE")))
+        return query.lastError().text();
+    if (!query.next())
+        return QStringLiteral("it holds no table AdrecaFig");
+    return {};
+}
+
+} // namespace
+
+FavouritesCursor::FavouritesCursor() : m_connection(nextConnectionName()) {}
+
+FavouritesCursor::~FavouritesCursor()
+{
+    close();
+}
+
+void FavouritesCursor::close()
+{
+    m_statements.clear(); // before the connection goes
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    m_open = false;
+    m_position = Position::BeforeFirst;
+}
+
+void FavouritesCursor::fail(StoreError::Kind kind, const QString &what, const QString &reason) const
+{
+    throw StoreError(kind, reason.isEmpty() ? what : what + QStringLiteral(": ") + reason);
+}
+
+void FavouritesCursor::open(const QString &path)
+{
+    close();
+    m_path = path;
+    const QFileInfo info(path);
+    // The driver would quietly create a missing file: the store must be there already.
+    if (!info.exists())
+        fail(StoreError::Kind::CannotOpen, path, QStringLiteral("the file does not exist"));
+    if (!info.isFile())
+        fail(StoreError::Kind::CannotOpen, path, QStringLiteral("it is not a file"));
+
+    QString problem;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        problem = db.open() ? tableProblem(db) : db.lastError().text();
+    }
+    if (!problem.isEmpty()) {
+        close();
+        fail(StoreError::Kind::CannotOpen, path, problem);
+    }
+    m_open = true;
+    try {
+        moveFirst();
+    } catch (const StoreError &error) {
+        if (error.kind() != StoreError::Kind::NoRow) {
+            close();
+            fail(StoreError::Kind::CannotOpen, path, error.message());
+        }
+    }
+}
+
+void FavouritesCursor::requireOpen() const
+{
+    if (!m_open)
+        fail(StoreError::Kind::CannotOpen, m_path, QStringLiteral("the store is not open"));
+}
+
+QSqlQuery &FavouritesCursor::prepared(const QString &sql) const
+{
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        query.setForwardOnly(true);
+        if (!query.prepare(sql))
+            fail(StoreError::Kind::Engine, m_path, query.lastError().text());
+        it = m_statements.insert(sql, query);
+    }
+    return *it;
+}
+
+bool FavouritesCursor::run(QSqlQuery &query, const QVariantList &values) const
+{
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(static_cast<int>(i), values.at(i));
+    return query.exec();
+}
+
+std::optional<FavouritesCursor::Key> FavouritesCursor::fetchKey(const QString &sql,
+                                                                const QVariantList &values) const
+{
+    requireOpen();
+    QSqlQuery &query = prepared(sql);
+    if (!run(query, values)) {
+        const QString reason = query.lastError().text();
+        query.finish();
+        fail(StoreError::Kind::Engine, m_path, reason);
+    }
+    std::optional<Key> key;
+    if (query.next())
+        key = Key{query.value(0).toString(), query.value(1).toString(), query.value(2).toString()};
+    // Ends the read at once, so another copy of the program can write.
+    query.finish();
+    return key;
+}
+
+QSqlError FavouritesCursor::change(const QString &sql, const QVariantList &values) const
+{
+    requireOpen();
+    QSqlQuery &query = prepared(sql);
+    const QSqlError error = run(query, values) ? QSqlError() : query.lastError();
+    query.finish();
+    return error;
+}
+
+bool FavouritesCursor::standOn(const std::optional<Key> &key)
+{
+    if (!key)
+        return false;
+    m_key = *key;
+    m_position = Position::OnRow;
+    return true;
+}
+
+void FavouritesCursor::moveToEnd(const QString &order)
+{
+    if (!standOn(fetchKey(kColumns + order, {}))) {
+        m_position = Position::Empty;
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no entries"));
+    }
+}
+
+void FavouritesCursor::moveFirst()
+{
+    moveToEnd(kAscending);
+}
+
+void FavouritesCursor::moveLast()
+{
+    moveToEnd(kDescending);
+}
+
+void FavouritesCursor::step(bool forward)
+{
+    requireOpen();
+    if (forward ? atEnd() : atBegin())
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no row beyond this end"));
+    const QString &order = forward ? kAscending : kDescending;
+    // From the far end a step lands on the nearest end row; otherwise it is the
+    // next key after the current one (or after the row just deleted).
+    const bool fromFarEnd = m_position == (forward ? Position::BeforeFirst : Position::AfterLast);
+    const QString &beyond = forward ? kAfterKey : kBeforeKey;
+    const std::optional<Key> key =
+        fromFarEnd ? fetchKey(kColumns + order, {})
+                   : fetchKey(kColumns + beyond + order, {m_key.nom, m_key.figura, m_key.adreca});
+    if (!standOn(key))
+        m_position = forward ? Position::AfterLast : Position::BeforeFirst;
+}
+
+void FavouritesCursor::moveNext()
+{
+    step(true);
+}
+
+void FavouritesCursor::movePrevious()
+{
+    step(false);
+}
+
+const FavouritesCursor::Key &FavouritesCursor::currentKey() const
+{
+    requireOpen();
+    if (m_position != Position::OnRow)
+        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no current row"));
+    return m_key;
+}
+
+QString FavouritesCursor::currentName() const
+{
+    return currentKey().nom;
+}
+
+QString FavouritesCursor::currentFamily() const
+{
+    return currentKey().figura;
+}
+
+bool FavouritesCursor::findFirst(const QString &name)
+{
+    return standOn(
+        fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kAscending, {name}));
+}
+
+bool FavouritesCursor::findLast(const QString &name)
+{
+    return standOn(
+        fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kDescending, {name}));
+}
+
+void FavouritesCursor::add(const QString &address, const QString &name, const QString &family)
+{
+    const QSqlError error =
+        change(QStringLiteral("INSERT INTO AdrecaFig (Adreca, nom, figura) VALUES (?, ?, ?)"),
+               {address, name, family});
+    if (error.isValid())
+        fail(isDuplicate(error) ? StoreError::Kind::Duplicate : StoreError::Kind::Engine, m_path,
+             error.text());
+}
+
+void FavouritesCursor::deleteCurrent()
+{
+    const QSqlError error =
+        change(QStringLiteral("DELETE FROM AdrecaFig WHERE Adreca = ?"), {currentKey().adreca});
+    if (error.isValid())
+        fail(StoreError::Kind::Engine, m_path, error.text());
+    // The key stays, so the next move continues from where the row stood.
+    m_position = Position::Deleted;
+}
+
+bool createEmptyStore(const QString &path, QString *error)
+{
+    const QString connection = nextConnectionName();
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery query(db);
+            // nom compares without regard to letter case, so the index serves a
+            // search by name as well as the order.
+            ok = query.exec(QStringLiteral(
+                     "CREATE TABLE AdrecaFig (Adreca VARCHAR(100) NOT NULL UNIQUE, "
+                     "nom VARCHAR(40) NOT NULL COLLATE NOCASE, figura VARCHAR(1) NOT NULL)")) &&
+                 query.exec(QStringLiteral(
+                     "CREATE INDEX AdrecaFig_order ON AdrecaFig (nom, figura, Adreca)"));
+            if (!ok && error)
+                *error = query.lastError().text();
+            db.close();
+        } else if (error) {
+            *error = db.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return ok;
+}
+
+} // namespace tessaron

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "core/favourites/storeerror.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+
+#include <optional>
+
+namespace tessaron {
+
+// The file name of the favourites store, beside the program.
+inline constexpr char kStoreFileName[] = "TESSARON.MDB";
+
+// One window's cursor on the table `AdrecaFig`, in the order of `nom`, then
+// `figura` (then `Adreca`, so the order is total). Every move is one indexed
+// lookup from the current row's key: nothing loads the table into memory, and a
+// step costs the same on ten rows or a million. Failures are thrown as StoreError.
+class FavouritesCursor {
+public:
+    FavouritesCursor();
+    ~FavouritesCursor();
+    FavouritesCursor(const FavouritesCursor &) = delete;
+    FavouritesCursor &operator=(const FavouritesCursor &) = delete;
+
+    // Opens the store file on its table and stands on the first row. The file
+    // and the table must exist: the cursor never creates them.
+    void open(const QString &path);
+    [[nodiscard]] bool isOpen() const { return m_open; }
+    void close();
+
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrevious();
+    [[nodiscard]] bool atBegin() const
+    {
+        return m_position == Position::BeforeFirst || m_position == Position::Empty;
+    }
+    [[nodiscard]] bool atEnd() const
+    {
+        return m_position == Position::AfterLast || m_position == Position::Empty;
+    }
+
+    [[nodiscard]] QString currentName() const;
+    [[nodiscard]] QString currentFamily() const;
+
+    // The first (last) row whose name equals `name`, letter case ignored. When
+    // none matches the cursor's position is left unspecified; false then.
+    bool findFirst(const QString &name);
+    bool findLast(const QString &name);
+
+    void add(const QString &address, const QString &name, const QString &family);
+    void deleteCurrent();
+
+private:
+    // Empty: no rows at all, so both at-begin and at-end.
+    enum class Position { BeforeFirst, OnRow, AfterLast, Deleted, Empty };
+    struct Key {
+        QString nom;
+        QString figura;
+        QString adreca;
+    };
+
+    void requireOpen() const;
+    // The current row's key; fails when there is no current row.
+    const Key &currentKey() const;
+    bool run(QSqlQuery &query, const QVariantList &values) const;
+    // Runs a query that yields at most one row's key; nothing when it yields none.
+    std::optional<Key> fetchKey(const QString &sql, const QVariantList &values) const;
+    // Runs a statement that writes; an invalid error when it succeeded.
+    QSqlError change(const QString &sql, const QVariantList &values) const;
+    // Stands on the row of `key`; false (and the cursor unmoved) when there is none.
+    bool standOn(const std::optional<Key> &key);
+    void moveToEnd(const QString &order);
+    void step(bool forward);
+    [[noreturn]] void fail(StoreError::Kind kind, const QString &what, const QString &reason) const;
+
+    // The cursor's statements, prepared once: a step is then a bind and a lookup.
+    QSqlQuery &prepared(const QString &sql) const;
+
+    mutable QHash<QString, QSqlQuery> m_statements;
+    QString m_connection;
+    QString m_path;
+    bool m_open = false;
+    Position m_position = Position::BeforeFirst;
+    Key m_key;
+};
+
+// Creates an empty store with its table and index: the build and the
+// installation use it; the program itself never does.
+bool createEmptyStore(const QString &path, QString *error = nullptr);
+
+} // namespace tessaron

@@ -1,0 +1,145 @@
+#include "core/models/mainmodel.h"
+
+#include "core/coding/modtessaron.h"
+#include "core/desktop.h"
+#include "core/favourites/savefavourite.h"
+
+#include <QDir>
+#include <QTimer>
+
+namespace tessaron {
+
+MainModel::MainModel(Lang lang, const AppContext &context, QObject *window)
+    : QObject(window), m_lang(lang), m_texts(mainWindowTexts(lang)), m_context(context),
+      m_nameEntry(new NameEntry(lang, CheckWindow::Main, context.desktop, window))
+{
+    connect(m_nameEntry, &NameEntry::textOfTheMoment, this,
+            [this](const QString &text) { m_context.state.NomActual = text; });
+}
+
+const QString &MainModel::startName() const
+{
+    return m_context.state.NomActual;
+}
+
+QString MainModel::helpFilePath() const
+{
+    return QDir(m_context.programDir).filePath(m_texts.helpFile);
+}
+
+QString MainModel::storePath() const
+{
+    return QDir(m_context.programDir).filePath(QString::fromLatin1(kStoreFileName));
+}
+
+void MainModel::load()
+{
+    QDir::setCurrent(m_context.programDir);
+    try {
+        m_data1.open(storePath());
+    } catch (const StoreError &error) {
+        // Said once the window is up: a box shown while the window is still being
+        // made would run the event loop inside its making.
+        QTimer::singleShot(0, this, [this, text = m_texts.storeOpenFailed + u'\n' + error.message()] {
+            m_context.desktop.message(parent(), text);
+        });
+    }
+}
+
+void MainModel::launch(const QString &address)
+{
+    // With no browser program found there is nothing to start.
+    if (!m_context.state.NavegadorExe.isEmpty())
+        m_context.desktop.startBrowser(m_context.state.NavegadorExe, address);
+}
+
+void MainModel::openFigureAddress(Family family)
+{
+    const QString &name = m_nameEntry->name();
+    if (!name.isEmpty())
+        launch(m_context.state.formFigureAddress(family, name));
+}
+
+void MainModel::openPlainAddress()
+{
+    const QString &name = m_nameEntry->name();
+    if (!name.isEmpty())
+        launch(m_context.state.formPlainAddress(name));
+}
+
+void MainModel::save(Family family)
+{
+    const QString &name = m_nameEntry->name();
+    if (name.isEmpty()) {
+        m_context.desktop.message(parent(), m_texts.noAddress);
+        return;
+    }
+    const QString address = m_context.state.formFigureAddress(family, name);
+    const SaveOutcome outcome =
+        saveFavourite(m_data1, storePath(), address, name, familyLetter(family));
+    switch (outcome.result) {
+    case SaveOutcome::Result::Saved:
+        m_context.desktop.message(parent(), m_texts.saved);
+        break;
+    case SaveOutcome::Result::AlreadySaved:
+        m_context.desktop.message(parent(), m_texts.alreadySaved);
+        break;
+    case SaveOutcome::Result::Failed:
+        m_context.desktop.message(parent(), m_texts.saveFailed + u'\n' + outcome.reason);
+        break;
+    }
+}
+
+void MainModel::run(MainCommand command)
+{
+    switch (command) {
+    case MainCommand::None:
+        break;
+    case MainCommand::Symbology:
+        navigate(WindowKind::Symbology, m_lang);
+        break;
+    case MainCommand::Registers:
+        m_context.state.formRegisters(caption());
+        navigate(WindowKind::Registers, m_lang);
+        break;
+    case MainCommand::Favourites:
+        navigate(WindowKind::Favourites, m_lang);
+        break;
+    case MainCommand::Compact:
+        navigate(WindowKind::Compact, m_lang);
+        break;
+    case MainCommand::Exit:
+        m_context.navigator.exitNow();
+        break;
+    case MainCommand::OtherLanguage:
+        navigate(WindowKind::Main, otherLang(m_lang));
+        break;
+    case MainCommand::HelpContents:
+        m_context.desktop.help(parent(), helpFilePath(), HelpCommand::Contents, 0);
+        break;
+    case MainCommand::HelpIndex:
+        m_context.desktop.help(parent(), helpFilePath(), HelpCommand::Index, 0);
+        break;
+    case MainCommand::About:
+        m_context.navigator.show(WindowKind::About, m_lang);
+        break;
+    }
+}
+
+void MainModel::helpOnMenuItem(int topic)
+{
+    if (topic != 0)
+        m_context.desktop.help(parent(), helpFilePath(), HelpCommand::Topic, topic);
+    else
+        m_context.desktop.help(parent(), helpFilePath(), HelpCommand::Contents, 0);
+}
+
+void MainModel::navigate(WindowKind kind, Lang lang)
+{
+    if (!m_context.navigator.canShow(kind))
+        return;
+    m_context.navigator.show(kind, lang);
+    Q_EMIT closeRequested();
+}
+
+} // namespace tessaron

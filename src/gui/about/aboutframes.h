@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/models/aboutmodel.h"
+
+#include <QImage>
+#include <QList>
+
+namespace tessaron {
+
+// The About window's emblem: the Earth with the program's name turning around
+// it, one step of a full turn per frame (kAboutFrameCount frames).
+
+// Frame `number` (1..18) of the emblem animation; a null image for any other
+// number, so a stray timer tick cannot index past the end.
+[[nodiscard]] QImage aboutFrame(int number);
+// All 18, in order; drawn once and cached (the first call draws them). The
+// lettering needs fonts, so a QGuiApplication must exist by then.
+[[nodiscard]] const QList<QImage> &aboutFrames();
+// The angle in degrees, counter-clockwise from the right-hand side of the
+// globe, at which frame `number` places the start of the lettering; 0 for a
+// number outside 1..18.
+[[nodiscard]] double aboutFrameAngle(int number);
+
+} // namespace tessaron

@@ -1,0 +1,129 @@
+#include "gui/about/aboutwindow.h"
+
+#include "gui/about/aboutframes.h"
+
+#include "gui/widgets/clickablelabel.h"
+#include "gui/widgets/figurecanvas.h"
+#include "gui/widgets/fonts.h"
+#include "gui/widgets/icons.h"
+#include "gui/widgets/twips.h"
+#include "gui/widgets/windowplacement.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tessaron {
+
+namespace {
+
+constexpr int kCloseAfterMs = 10000;
+constexpr int kFrameEveryMs = 100;
+constexpr int kFrameBorderWidth = 2;
+
+} // namespace
+
+AboutWindow::AboutWindow(Lang lang, const AppContext &context)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      m_lang(lang), m_texts(aboutTexts(lang)), m_model(context.state, context.desktop)
+{
+    setObjectName(m_texts.windowName);
+    setWindowTitle(m_texts.caption);
+    setWindowIcon(applicationIcon());
+    setFont(controlFont());
+    createControls();
+    connectSignals();
+    load();
+}
+
+void AboutWindow::createControls()
+{
+    setFixedSize(pixelsFromTwips(m_texts.innerWidth), pixelsFromTwips(m_texts.innerHeight));
+    auto *canvas = new FigureCanvas(this);
+    canvas->setGeometry(rect());
+    canvas->addRectangle(rectFromTwips(120, 2160, 5415, 1215), kFrameBorderWidth);
+    canvas->addRectangle(rectFromTwips(120, 3600, 5415, 2175), kFrameBorderWidth);
+
+    m_picture = new ClickableLabel(this);
+    m_picture->setObjectName(QStringLiteral("Picture1"));
+    m_picture->setGeometry(rectFromTwips(840, 240, 1215, 1215));
+    m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picture->setAccessibleName(m_texts.animationName);
+    m_picture->setCursor(Qt::PointingHandCursor);
+
+    auto text = [this](const QString &name, const QString &caption, const QRect &geometry) {
+        auto *label = new QLabel(caption, this);
+        label->setObjectName(name);
+        label->setGeometry(geometry);
+        label->setFont(arial({9.75}));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(true);
+    };
+    text(QStringLiteral("Label5"), m_texts.description, rectFromTwips(240, 2400, 5175, 735));
+    text(QStringLiteral("Label8"), m_texts.legalNotice,
+         rectFromTwips(360, 4680, 3255, m_texts.legalNoticeHeight));
+
+    auto *button = new QPushButton(m_texts.button, this);
+    button->setObjectName(QStringLiteral("Command1"));
+    button->setGeometry(rectFromTwips(3840, 4920, 1455, 495));
+    button->setDefault(true);
+    connect(button, &QPushButton::clicked, this, &QWidget::close);
+
+    m_closeTimer = new QTimer(this);
+    m_closeTimer->setObjectName(QStringLiteral("Timer1"));
+    m_closeTimer->setInterval(kCloseAfterMs);
+    m_closeTimer->setSingleShot(true);
+    m_animationTimer = new QTimer(this);
+    m_animationTimer->setObjectName(QStringLiteral("Timer2"));
+    m_animationTimer->setInterval(kFrameEveryMs);
+}
+
+void AboutWindow::connectSignals()
+{
+    connect(m_closeTimer, &QTimer::timeout, this, &AboutWindow::Timer1_Timer);
+    connect(m_animationTimer, &QTimer::timeout, this, &AboutWindow::Timer2_Timer);
+    connect(m_picture, &ClickableLabel::clicked, this, &AboutWindow::Picture1_Click);
+}
+
+void AboutWindow::load()
+{
+    centreOnScreen(this);
+    m_closeTimer->start();
+    showFrame(m_model.load());
+    m_animationTimer->start();
+}
+
+void AboutWindow::showFrame(int number)
+{
+    m_picture->setPixmap(QPixmap::fromImage(aboutFrame(number)));
+    m_shownFrame = number;
+}
+
+void AboutWindow::Timer1_Timer()
+{
+    close();
+}
+
+void AboutWindow::Timer2_Timer()
+{
+    if (const int frame = m_model.tick(); frame != 0)
+        showFrame(frame);
+}
+
+void AboutWindow::Picture1_Click()
+{
+    close();
+    // Closing only schedules the window's deletion: its model is still there.
+    m_model.openHomePage();
+}
+
+void AboutWindow::closeEvent(QCloseEvent *event)
+{
+    m_closeTimer->stop();
+    m_animationTimer->stop();
+    event->accept();
+    Q_EMIT closed(m_lang);
+}
+
+} // namespace tessaron

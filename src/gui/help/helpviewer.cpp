@@ -1,0 +1,118 @@
+#include "gui/help/helpviewer.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace tessaron {
+
+HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("helpViewer"));
+    resize(760, 560);
+    createControls();
+}
+
+void HelpViewer::createControls()
+{
+    m_indexPane = new QWidget(this);
+    m_search = new QLineEdit(m_indexPane);
+    m_search->setObjectName(QStringLiteral("helpIndexSearch"));
+    m_search->setAccessibleName(QStringLiteral("Buscar palabra clave / Find a keyword"));
+    m_search->setClearButtonEnabled(true);
+    m_keywords = new QListWidget(m_indexPane);
+    m_keywords->setObjectName(QStringLiteral("helpIndexList"));
+    auto *indexLayout = new QVBoxLayout(m_indexPane);
+    indexLayout->setContentsMargins(0, 0, 0, 0);
+    indexLayout->addWidget(new QLabel(QStringLiteral("Índice / Index"), m_indexPane));
+    indexLayout->addWidget(m_search);
+    indexLayout->addWidget(m_keywords);
+    m_indexPane->setFixedWidth(230);
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setOpenLinks(true);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_indexPane);
+    layout->addWidget(m_browser, 1);
+
+    connect(m_search, &QLineEdit::textChanged, this, &HelpViewer::fillIndex);
+    connect(m_search, &QLineEdit::returnPressed, this, [this] {
+        if (!m_keywords->currentItem() && m_keywords->count() > 0)
+            m_keywords->setCurrentRow(0);
+        openSelectedKeyword();
+    });
+    connect(m_keywords, &QListWidget::itemActivated, this, &HelpViewer::openSelectedKeyword);
+    connect(m_keywords, &QListWidget::itemClicked, this, &HelpViewer::openSelectedKeyword);
+}
+
+void HelpViewer::load(const QString &helpFile)
+{
+    if (m_document.isLoaded() && m_document.path() == helpFile)
+        return;
+    m_document = HelpDocument::load(helpFile);
+    setWindowTitle(QFileInfo(helpFile).fileName());
+    if (m_document.isLoaded()) {
+        m_browser->setHtml(m_document.html());
+    } else {
+        m_browser->setPlainText(
+            QStringLiteral("No se puede abrir el archivo de ayuda / Cannot open the help file:\n\n"
+                           "%1\n\n(%2)")
+                .arg(QFileInfo(helpFile).absoluteFilePath(), m_document.errorString()));
+    }
+}
+
+void HelpViewer::showHelp(const QString &helpFile, HelpCommand command, int topic)
+{
+    load(helpFile);
+    m_indexPane->setVisible(command == HelpCommand::Index && m_document.isLoaded());
+    if (!m_document.isLoaded()) {
+        m_view = View::Missing;
+        m_anchor.clear();
+    } else if (command == HelpCommand::Index) {
+        m_view = View::Index;
+        m_search->clear();
+        fillIndex(QString());
+        goTo(QStringLiteral("contents"));
+        m_search->setFocus();
+    } else if (command == HelpCommand::Topic && m_document.hasAnchor(QString::number(topic))) {
+        m_view = View::Topic;
+        goTo(QString::number(topic));
+    } else {
+        m_view = View::Contents;
+        goTo(QStringLiteral("contents"));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpViewer::goTo(const QString &anchor)
+{
+    m_anchor = anchor;
+    m_browser->scrollToAnchor(anchor);
+}
+
+void HelpViewer::fillIndex(const QString &partial)
+{
+    m_keywords->clear();
+    for (const HelpDocument::Keyword &k : m_document.findKeywords(partial)) {
+        auto *item = new QListWidgetItem(k.text, m_keywords);
+        item->setData(Qt::UserRole, k.anchor);
+    }
+    if (m_keywords->count() > 0)
+        m_keywords->setCurrentRow(0);
+}
+
+void HelpViewer::openSelectedKeyword()
+{
+    if (QListWidgetItem *item = m_keywords->currentItem())
+        goTo(item->data(Qt::UserRole).toString());
+}
+
+} // namespace tessaron

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/desktop.h"
+#include "core/help/helpdocument.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QTextBrowser;
+
+namespace tessaron {
+
+// The program's help window: the contents, the keyword index searched by a
+// partial word, or one topic by number.
+class HelpViewer : public QWidget {
+    Q_OBJECT
+public:
+    enum class View { Contents, Index, Topic, Missing };
+
+    explicit HelpViewer(QWidget *parent = nullptr);
+
+    void showHelp(const QString &helpFile, HelpCommand command, int topic);
+
+    [[nodiscard]] View view() const { return m_view; }
+    [[nodiscard]] QString anchor() const { return m_anchor; }
+    [[nodiscard]] const HelpDocument &document() const { return m_document; }
+
+private:
+    void createControls();
+    void load(const QString &helpFile);
+    void goTo(const QString &anchor);
+    void fillIndex(const QString &partial);
+    void openSelectedKeyword();
+
+    HelpDocument m_document;
+    View m_view = View::Contents;
+    QString m_anchor;
+    QWidget *m_indexPane = nullptr;
+    QLineEdit *m_search = nullptr;
+    QListWidget *m_keywords = nullptr;
+    QTextBrowser *m_browser = nullptr;
+};
+
+} // namespace tessaron

@@ -1,0 +1,88 @@
+#include "gui/main/mainlayout.h"
+
+#include "core/texts/mainwindowtexts.h"
+#include "gui/widgets/twips.h"
+
+namespace tessaron {
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kGrey(192, 192, 192);
+const QColor kLightYellow(255, 255, 192);
+
+// One figure row: its label, with a "www." and a ".com" label at its sides.
+struct FigureRow {
+    QRect label;
+    int wwwLeft;
+    int comLeft;
+    int sideWidth;
+};
+
+constexpr std::array<FigureRow, 4> kFigureRows{{
+    {QRect(1080, 2400, 2295, 255), 360, 3480, 615},
+    {QRect(6000, 2400, 2295, 255), 5280, 8400, 615},
+    {QRect(1200, 4080, 2055, 255), 600, 3240, 600},
+    {QRect(6000, 3840, 2295, 255), 5280, 8400, 615},
+}};
+
+MainLayout layoutFor(const MainWindowTexts &t)
+{
+    MainLayout l;
+    l.client = QRect(0, 0, 9285, 4995);
+    l.outlineWidth = 3;
+    const auto centredTop = Qt::AlignHCenter | Qt::AlignTop;
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    l.labels = {
+        {t.titleName, QStringLiteral("Tessaron"), t.titleTwips, {26.25, true, true}, centredTop, kRed, {}},
+        {QStringLiteral("Label1"), QStringLiteral("www."), QRect(2400, 1080, 735, 375), {15.75}, left, kBlue, {}},
+        {QStringLiteral("Label2"), QStringLiteral(".com"), QRect(6120, 1080, 735, 375), {15.75}, left, kBlue, {}},
+        {t.plainWwwName, QStringLiteral("www ."), QRect(2400, 1560, 735, 255), {12, true}, left, {}, kGrey},
+        {t.plainComName, QStringLiteral(". com"), QRect(6120, 1560, 735, 255), {12, true}, left, {}, kGrey},
+    };
+    int sideLabel = 3;
+    for (std::size_t i = 0; i < kFigureRows.size(); ++i) {
+        const FigureRow &row = kFigureRows[i];
+        const int top = row.label.top();
+        l.labels.append({QStringLiteral("Label%1").arg(sideLabel++), QStringLiteral("www."),
+                         QRect(row.wwwLeft, top, row.sideWidth, 255), {9.75, true}, left, {}, {}});
+        l.labels.append({QStringLiteral("Label%1").arg(sideLabel++), QStringLiteral(".com"),
+                         QRect(row.comLeft, top, row.sideWidth, 255), {9.75, true}, left, {}, {}});
+        l.figureLabels[i] = row.label;
+    }
+    l.nameBox = QRect(3240, 1080, 2775, 375);
+    l.nameBoxFont = {14.25};
+    l.plainLabel = QRect(3240, 1560, 2775, 255);
+    l.nameLabelFont = {9.75, true};
+    l.nameLabelBackground = kLightYellow;
+    l.favourites = {QStringLiteral("Command3"), QRect(240, 1200, 1935, 375)};
+    l.registers = {QStringLiteral("Command2"), QRect(7080, 1200, 1935, 375)};
+    l.symbology = {QStringLiteral("Command1"), QRect(4320, 3000, 615, 615)};
+    l.saveButtons = {{
+        {QStringLiteral("Command4"), QRect(1440, 3000, 1575, 255)},
+        {QStringLiteral("Command5"), QRect(6360, 3000, 1575, 255)},
+        {QStringLiteral("Command6"), QRect(1440, 4560, 1575, 255)},
+        {QStringLiteral("Command7"), QRect(6360, 4560, 1575, 255)},
+    }};
+    using Kind = MainLayout::Outline::Kind;
+    l.outlines = {{
+        {Kind::Rectangle, QRect(120, 2160, 4095, 735), {}},
+        {Kind::Ellipse, QRect(5040, 2160, 4095, 735), {}},
+        {Kind::Lines, {}, polygonFromTwips({{0, 4440}, {2280, 3480}, {4440, 4440}})},
+        {Kind::Lines, {}, polygonFromTwips({{5040, 3840}, {5040, 4080}, {6360, 4440}, {7920, 4440},
+                                            {9120, 4080}, {9120, 3840}, {7920, 3480}, {6360, 3480}})},
+    }};
+    return l;
+}
+
+} // namespace
+
+const MainLayout &mainLayout(Lang lang)
+{
+    static const MainLayout spanish = layoutFor(mainWindowTexts(Lang::Spanish));
+    static const MainLayout english = layoutFor(mainWindowTexts(Lang::English));
+    return lang == Lang::Spanish ? spanish : english;
+}
+
+} // namespace tessaron

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/texts/lang.h"
+#include "gui/widgets/fonts.h"
+
+#include <QColor>
+#include <QList>
+#include <QPolygon>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+namespace tessaron {
+
+// Where the main window's controls stand, in twips, and how they look, for one
+// twin: the names and places that differ come from the twin's text table.
+struct MainLayout {
+    // A label whose caption never changes.
+    struct Label {
+        QString name;
+        QString text;
+        QRect twips;
+        FontSpec font;
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        QColor colour;     // of the text; invalid for the window's own
+        QColor background; // invalid for none
+    };
+    struct Button {
+        QString name;
+        QRect twips;
+    };
+    // A family's outline; `rect` for the rectangle and the ellipse, `lines`
+    // (closed, in pixels) for the figures drawn with lines.
+    struct Outline {
+        enum class Kind { Rectangle, Ellipse, Lines } kind;
+        QRect rect;
+        QPolygon lines;
+    };
+
+    QRect client;
+    int outlineWidth;
+    QList<Label> labels;
+    QRect nameBox;
+    FontSpec nameBoxFont;
+    // The plain-name label and the four figure labels share their looks.
+    QRect plainLabel;
+    std::array<QRect, 4> figureLabels;
+    FontSpec nameLabelFont;
+    QColor nameLabelBackground;
+    Button favourites;
+    Button registers;
+    Button symbology;
+    std::array<Button, 4> saveButtons;
+    std::array<Outline, 4> outlines;
+};
+
+[[nodiscard]] const MainLayout &mainLayout(Lang lang);
+
+} // namespace tessaron

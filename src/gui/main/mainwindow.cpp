@@ -1,0 +1,214 @@
+#include "gui/main/mainwindow.h"
+
+#include "core/models/mainmodel.h"
+#include "gui/main/mainlayout.h"
+#include "gui/widgets/clickablelabel.h"
+#include "gui/widgets/figurecanvas.h"
+#include "gui/widgets/fonts.h"
+#include "gui/widgets/icons.h"
+#include "gui/widgets/menushortcutguard.h"
+#include "gui/widgets/nameboxbinding.h"
+#include "gui/widgets/twips.h"
+#include "gui/widgets/windowplacement.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace tessaron {
+
+namespace {
+
+const char *const kHelpTopic = "helpTopic";
+
+void setColour(QWidget *w, QPalette::ColorRole role, const QColor &c)
+{
+    if (!c.isValid())
+        return;
+    QPalette p = w->palette();
+    p.setColor(role, c);
+    w->setPalette(p);
+    if (role == QPalette::Window)
+        w->setAutoFillBackground(true);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Lang lang, const AppContext &context)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      m_lang(lang), m_model(new MainModel(lang, context, this))
+{
+    setObjectName(m_model->texts().windowName);
+    setWindowTitle(m_model->texts().caption);
+    setWindowIcon(applicationIcon());
+    setFont(controlFont());
+    createControls();
+    createMenus();
+    connectSignals();
+    load();
+}
+
+void MainWindow::createControls()
+{
+    const MainLayout &layout = mainLayout(m_lang);
+    const MainWindowTexts &texts = m_model->texts();
+    m_canvas = new FigureCanvas(this);
+    m_canvas->setObjectName(QStringLiteral("client"));
+    m_canvas->setFixedSize(rectFromTwips(layout.client).size());
+    setCentralWidget(m_canvas);
+
+    for (const MainLayout::Label &spec : layout.labels) {
+        auto *label = new QLabel(spec.text, m_canvas);
+        label->setObjectName(spec.name);
+        label->setGeometry(rectFromTwips(spec.twips));
+        label->setFont(arial(spec.font));
+        label->setAlignment(spec.alignment);
+        setColour(label, QPalette::WindowText, spec.colour);
+        setColour(label, QPalette::Window, spec.background);
+    }
+
+    m_nameBox = new QLineEdit(m_canvas);
+    m_nameBox->setObjectName(texts.nameBoxName);
+    m_nameBox->setAccessibleName(texts.nameBoxAccessibleName);
+    m_nameBox->setGeometry(rectFromTwips(layout.nameBox));
+    m_nameBox->setFont(arial(layout.nameBoxFont));
+
+    const QCursor pointer = addressCursor();
+    auto nameLabel = [&](const QString &name, const QRect &twips) {
+        auto *label = new ClickableLabel(m_model->caption(), m_canvas);
+        label->setObjectName(name);
+        label->setGeometry(rectFromTwips(twips));
+        label->setFont(arial(layout.nameLabelFont));
+        label->setAlignment(Qt::AlignCenter);
+        label->setCursor(pointer);
+        setColour(label, QPalette::Window, layout.nameLabelBackground);
+        return label;
+    };
+    m_plainLabel = nameLabel(texts.plainLabelName, layout.plainLabel);
+    for (std::size_t i = 0; i < m_figureLabels.size(); ++i)
+        m_figureLabels[i] = nameLabel(texts.figureLabelPrefix + QString::number(i + 1),
+                                      layout.figureLabels[i]);
+
+    for (const MainLayout::Outline &outline : layout.outlines) {
+        switch (outline.kind) {
+        case MainLayout::Outline::Kind::Rectangle:
+            m_canvas->addRectangle(rectFromTwips(outline.rect), layout.outlineWidth);
+            break;
+        case MainLayout::Outline::Kind::Ellipse:
+            m_canvas->addEllipse(rectFromTwips(outline.rect), layout.outlineWidth);
+            break;
+        case MainLayout::Outline::Kind::Lines:
+            m_canvas->addLines(outline.lines, layout.outlineWidth);
+            break;
+        }
+    }
+
+    auto button = [this](const MainLayout::Button &spec, const QString &text, const QString &tip) {
+        auto *b = new QPushButton(text, m_canvas);
+        b->setObjectName(spec.name);
+        b->setToolTip(tip);
+        b->setGeometry(rectFromTwips(spec.twips));
+        return b;
+    };
+    m_favourites = button(layout.favourites, texts.favouritesCaption, texts.favouritesTip);
+    m_registers = button(layout.registers, texts.registersCaption, texts.registersTip);
+    m_symbology = button(layout.symbology, QString(), texts.symbologyTip);
+    m_symbology->setIcon(QIcon(symbologyPixmap(32)));
+    m_symbology->setIconSize(QSize(32, 32));
+    m_symbology->setAccessibleName(texts.symbologyTip);
+    for (std::size_t i = 0; i < m_saveButtons.size(); ++i)
+        m_saveButtons[i] = button(layout.saveButtons[i], texts.saveCaption, texts.saveTip);
+}
+
+void MainWindow::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    for (const MenuSpec &menuSpec : m_model->texts().menus) {
+        QMenu *menu = bar->addMenu(menuSpec.caption);
+        menu->setObjectName(menuSpec.name);
+        menu->menuAction()->setObjectName(menuSpec.name);
+        menu->installEventFilter(this);
+        for (const MenuItemSpec &item : menuSpec.items) {
+            QAction *action = item.caption == u"-" ? menu->addSeparator()
+                                                   : menu->addAction(item.caption);
+            action->setObjectName(item.name);
+            action->setParent(this); // findChild<QAction *> on the window finds every item
+            menu->addAction(action);
+            if (!item.shortcut.isEmpty())
+                action->setShortcut(QKeySequence(item.shortcut));
+            if (item.helpTopic != 0)
+                action->setProperty(kHelpTopic, item.helpTopic);
+            if (item.command != MainCommand::None) {
+                const MainCommand command = item.command;
+                connect(action, &QAction::triggered, m_model,
+                        [this, command] { m_model->run(command); });
+            }
+        }
+    }
+}
+
+void MainWindow::connectSignals()
+{
+    bindNameBox(m_nameBox, &m_model->nameEntry());
+    connect(&m_model->nameEntry(), &NameEntry::captionChanged, this, &MainWindow::showCaption);
+    connect(m_model, &MainModel::closeRequested, this, &QWidget::close);
+    new MenuShortcutGuard(m_nameBox, this);
+    for (Family family : kFamilies)
+        connect(m_figureLabels[static_cast<std::size_t>(family)], &ClickableLabel::clicked,
+                m_model, [this, family] { m_model->openFigureAddress(family); });
+    connect(m_plainLabel, &ClickableLabel::clicked, m_model, &MainModel::openPlainAddress);
+    connect(m_favourites, &QPushButton::clicked, m_model,
+            [this] { m_model->run(MainCommand::Favourites); });
+    connect(m_registers, &QPushButton::clicked, m_model,
+            [this] { m_model->run(MainCommand::Registers); });
+    connect(m_symbology, &QPushButton::clicked, m_model,
+            [this] { m_model->run(MainCommand::Symbology); });
+    for (Family family : kFamilies)
+        connect(m_saveButtons[static_cast<std::size_t>(family)], &QPushButton::clicked, m_model,
+                [this, family] { m_model->save(family); });
+}
+
+void MainWindow::load()
+{
+    const int menuHeight = menuBar()->sizeHint().height();
+    setFixedSize(m_canvas->width(), m_canvas->height() + menuHeight);
+    const bool nameFirst = m_model->texts().nameBeforeCentring;
+    if (!nameFirst)
+        centreOnScreen(this);
+    m_nameBox->setText(m_model->startName());
+    if (nameFirst)
+        centreOnScreen(this);
+    m_model->load();
+}
+
+void MainWindow::showCaption(const QString &caption)
+{
+    m_plainLabel->setText(caption);
+    for (ClickableLabel *label : m_figureLabels)
+        label->setText(caption);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // F1 on a highlighted menu item opens its help topic, as the help key does in menus.
+    auto *menu = qobject_cast<QMenu *>(watched);
+    if (menu && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress) {
+            const QAction *active = menu->activeAction();
+            const int topic = active ? active->property(kHelpTopic).toInt() : 0;
+            menu->close();
+            m_model->helpOnMenuItem(topic);
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace tessaron

@@ -1,0 +1,14 @@
+#include "gui/widgets/clickablelabel.h"
+
+#include <QMouseEvent>
+
+namespace tessaron {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace tessaron

@@ -1,0 +1,263 @@
+#include "support/storehelper.h"
+
+#include "core/favourites/favouritescursor.h"
+
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <csignal>
+#include <unistd.h>
+
+using namespace tessaron;
+
+namespace {
+
+template <typename F>
+StoreError::Kind failureOf(F &&f)
+{
+    try {
+        f();
+    } catch (const StoreError &e) {
+        return e.kind();
+    }
+    qFatal("expected a StoreError");
+}
+
+// Walks from the first row to the end: "nom:figura" for each row.
+QStringList walk(FavouritesCursor &cursor)
+{
+    QStringList seen;
+    cursor.moveFirst();
+    while (!cursor.atEnd()) {
+        seen << cursor.currentName() + ':' + cursor.currentFamily();
+        cursor.moveNext();
+    }
+    return seen;
+}
+
+} // namespace
+
+class TestFavouritesCursor : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void emptyTable();
+    void rowsOfOneNameStandTogether();
+    void findByNameIgnoresCase();
+    void deleteTheOnlyRow();
+    void deleteInTheMiddleThenStep();
+    void duplicateAddFailsAndChangesNothing();
+    void openFailures_data();
+    void openFailures();
+    void waitsForAShortLock();
+    void findIgnoresCaseInAStoreMadeElsewhere();
+    void anAddSurvivesAKillRightAfter();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_store;
+};
+
+void TestFavouritesCursor::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_store = m_dir->filePath("TESSARON.MDB");
+    QVERIFY(createEmptyStore(m_store));
+}
+
+void TestFavouritesCursor::emptyTable()
+{
+    FavouritesCursor cursor;
+    cursor.open(m_store);
+    QVERIFY(cursor.atBegin());
+    QVERIFY(cursor.atEnd());
+    QCOMPARE(failureOf([&] { cursor.moveFirst(); }), StoreError::Kind::NoRow);
+    QCOMPARE(failureOf([&] { cursor.moveLast(); }), StoreError::Kind::NoRow);
+    QCOMPARE(failureOf([&] { cursor.moveNext(); }), StoreError::Kind::NoRow);
+    QCOMPARE(failureOf([&] { cursor.movePrevious(); }), StoreError::Kind::NoRow);
+    QCOMPARE(failureOf([&] { (void)cursor.currentName(); }), StoreError::Kind::NoRow);
+    QCOMPARE(failureOf([&] { cursor.deleteCurrent(); }), StoreError::Kind::NoRow);
+    QVERIFY(!cursor.findFirst("abc"));
+    QVERIFY(cursor.atBegin() && cursor.atEnd());
+}
+
+void TestFavouritesCursor::rowsOfOneNameStandTogether()
+{
+    FavouritesCursor cursor;
+    cursor.open(m_store);
+    // Added out of order and interleaved with other names.
+    cursor.add("http://www.tessaron-abc-piq.com", "abc", "p");
+    cursor.add("http://www.tessaron-zed-rxx.com", "zed", "r");
+    cursor.add("http://www.tessaron-abc-cto.com", "abc", "c");
+    cursor.add("http://www.tessaron-aaa-tzz.com", "aaa", "t");
+    cursor.add("http://www.tessaron-abc-rmt.com", "abc", "r");
+    cursor.add("http://www.tessaron-abc-tlx.com", "abc", "t");
+    const QStringList expected{"aaa:t", "abc:c", "abc:p", "abc:r", "abc:t", "zed:r"};
+    QCOMPARE(walk(cursor), expected);
+
+    // And backwards from the last row.
+    QStringList back;
+    cursor.moveLast();
+    while (!cursor.atBegin()) {
+        back.prepend(cursor.currentName() + ':' + cursor.currentFamily());
+        cursor.movePrevious();
+    }
+    QCOMPARE(back, expected);
+    QCOMPARE(failureOf([&] { cursor.movePrevious(); }), StoreError::Kind::NoRow);
+    cursor.moveNext(); // from before the first row to the first
+    QCOMPARE(cursor.currentName(), QStringLiteral("aaa"));
+}
+
+void TestFavouritesCursor::findByNameIgnoresCase()
+{
+    FavouritesCursor cursor;
+    cursor.open(m_store);
+    cursor.add("http://www.tessaron-abc-rmt.com", "abc", "r");
+    cursor.add("http://www.tessaron-abc-piq.com", "abc", "p");
+    cursor.add("http://www.tessaron-abd-rxx.com", "abd", "r");
+    QVERIFY(cursor.findFirst("ABC"));
+    QCOMPARE(cursor.currentName(), QStringLiteral("abc"));
+    QCOMPARE(cursor.currentFamily(), QStringLiteral("p"));
+    QVERIFY(cursor.findLast("Abc"));
+    QCOMPARE(cursor.currentFamily(), QStringLiteral("r"));
+    QVERIFY(!cursor.findFirst("ab"));
+    // Bound, never spliced into the statement.
+    QVERIFY(!cursor.findFirst("x' OR '1'='1"));
+    QVERIFY(!cursor.findFirst("abc' --"));
+}
+
+void TestFavouritesCursor::deleteTheOnlyRow()
+{
+    FavouritesCursor cursor;
+    cursor.open(m_store);
+    cursor.add("http://www.tessaron-abc-rmt.com", "abc", "r");
+    cursor.moveFirst();
+    cursor.deleteCurrent();
+    QCOMPARE(failureOf([&] { (void)cursor.currentName(); }), StoreError::Kind::NoRow);
+    QCOMPARE(failureOf([&] { cursor.moveFirst(); }), StoreError::Kind::NoRow);
+    QVERIFY(storedRows(m_store).isEmpty());
+}
+
+void TestFavouritesCursor::deleteInTheMiddleThenStep()
+{
+    FavouritesCursor cursor;
+    cursor.open(m_store);
+    for (const char *name : {"a", "b", "c"})
+        cursor.add(QString("http://www.tessaron-%1-rxx.com").arg(name), name, "r");
+    cursor.moveFirst();
+    cursor.moveNext();
+    cursor.deleteCurrent();
+    cursor.moveNext();
+    QCOMPARE(cursor.currentName(), QStringLiteral("c"));
+    cursor.movePrevious();
+    QCOMPARE(cursor.currentName(), QStringLiteral("a"));
+}
+
+void TestFavouritesCursor::duplicateAddFailsAndChangesNothing()
+{
+    FavouritesCursor cursor;
+    cursor.open(m_store);
+    cursor.add("http://www.tessaron-abc-rmt.com", "abc", "r");
+    QCOMPARE(failureOf([&] { cursor.add("http://www.tessaron-abc-rmt.com", "abc", "r"); }),
+             StoreError::Kind::Duplicate);
+    QCOMPARE(storedRows(m_store), QStringList{"http://www.tessaron-abc-rmt.com|abc|r"});
+    // The next add starts afresh.
+    cursor.add("http://www.tessaron-abc-cto.com", "abc", "c");
+    QCOMPARE(storedRows(m_store).size(), 2);
+}
+
+void TestFavouritesCursor::openFailures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing file") << "missing";
+    QTest::newRow("a directory") << "directory";
+    QTest::newRow("not a database") << "text";
+    QTest::newRow("no AdrecaFig table") << "notable";
+}
+
+void TestFavouritesCursor::openFailures()
+{
+    QFETCH(QString, kind);
+    const QString path = m_dir->filePath("other.mdb");
+    if (kind == "directory") {
+        QVERIFY(QDir().mkdir(path));
+    } else if (kind == "text") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+    } else if (kind == "notable") {
+        QVERIFY(execOn(path, {"CREATE TABLE Other (x TEXT)"}));
+    }
+    FavouritesCursor cursor;
+    try {
+        cursor.open(path);
+        QFAIL("open should fail");
+    } catch (const StoreError &e) {
+        QCOMPARE(e.kind(), StoreError::Kind::CannotOpen);
+        QVERIFY2(e.message().contains(path), qPrintable(e.message()));
+    }
+    QVERIFY(!cursor.isOpen());
+    QCOMPARE(failureOf([&] { cursor.moveFirst(); }), StoreError::Kind::CannotOpen);
+    QCOMPARE(failureOf([&] { cursor.add("a", "b", "c"); }), StoreError::Kind::CannotOpen);
+    if (kind == "missing")
+        QVERIFY(!QFile::exists(path)); // never created
+}
+
+void TestFavouritesCursor::findIgnoresCaseInAStoreMadeElsewhere()
+{
+    // A table whose nom compares letter case, as another tool may have made it.
+    const QString other = m_dir->filePath("plain.mdb");
+    QVERIFY(execOn(other, {"CREATE TABLE AdrecaFig (Adreca TEXT UNIQUE, nom TEXT, figura TEXT)",
+                           "INSERT INTO AdrecaFig VALUES ('http://www.tessaron-abc-rmt.com', 'abc', 'r')"}));
+    FavouritesCursor cursor;
+    cursor.open(other);
+    QVERIFY(cursor.findFirst("ABC"));
+    QVERIFY(cursor.findLast("aBc"));
+    QCOMPARE(cursor.currentFamily(), QStringLiteral("r"));
+}
+
+void TestFavouritesCursor::waitsForAShortLock()
+{
+    FavouritesCursor cursor;
+    cursor.open(m_store);
+    QProcess holder;
+    QVERIFY(startLockHolder(holder, m_store, 1000));
+    QElapsedTimer timer;
+    timer.start();
+    cursor.add("http://www.tessaron-abc-rmt.com", "abc", "r");
+    QVERIFY(timer.elapsed() >= 500); // it did wait for the other process
+    QVERIFY(holder.waitForFinished(10000));
+    QCOMPARE(storedRows(m_store), QStringList{"http://www.tessaron-abc-rmt.com|abc|r"});
+}
+
+void TestFavouritesCursor::anAddSurvivesAKillRightAfter()
+{
+    // Another process adds a row and is killed the moment add() returns.
+    QProcess writer;
+    writer.start(QCoreApplication::applicationFilePath(), {"--add-then-kill", m_store});
+    QVERIFY(writer.waitForFinished(10000));
+    QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(storedRows(m_store), QStringList{"http://www.tessaron-abc-rmt.com|abc|r"});
+    FavouritesCursor cursor;
+    cursor.open(m_store); // no hot journal left behind that would stop a reader
+    QCOMPARE(cursor.currentName(), QStringLiteral("abc"));
+}
+
+int main(int argc, char **argv)
+{
+    if (const int held = holdLockIfAsked(argc, argv); held >= 0)
+        return held;
+    if (argc == 3 && QByteArray(argv[1]) == "--add-then-kill") {
+        QCoreApplication app(argc, argv);
+        FavouritesCursor cursor;
+        cursor.open(QString::fromLocal8Bit(argv[2]));
+        cursor.add("http://www.tessaron-abc-rmt.com", "abc", "r");
+        ::kill(::getpid(), SIGKILL);
+    }
+    QCoreApplication app(argc, argv);
+    TestFavouritesCursor test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_favouritescursor.moc"

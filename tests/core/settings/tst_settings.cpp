@@ -1,0 +1,207 @@
+#include "core/settings/ini.h"
+#include "core/settings/startup.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessaron;
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startLanguage_data();
+    void startLanguage();
+    void unreadableFilesMeanSpanish();
+    void profileRules_data();
+    void profileRules();
+    void writeCreatesFileSectionAndKey();
+    void writeKeepsEveryOtherLine();
+    void writeFailsClearly();
+    void settingsPathFollowsXdg();
+    void languageOption();
+};
+
+void TestSettings::startLanguage_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("Angles") << QByteArray("[Idioma]\nInici=Angles\n") << true;
+    QTest::newRow("CRLF, other sections first")
+        << QByteArray("[Other]\r\nInici=Espanyol\r\n[Idioma]\r\nInici=Angles\r\n") << true;
+    QTest::newRow("names in other case, blanks") << QByteArray("[ idioma ]\n  INICI =  Angles  \n") << true;
+    QTest::newRow("quoted") << QByteArray("[Idioma]\nInici=\"Angles\"\n") << true;
+    QTest::newRow("Espanyol") << QByteArray("[Idioma]\nInici=Espanyol\n") << false;
+    QTest::newRow("angles") << QByteArray("[Idioma]\nInici=angles\n") << false;
+    QTest::newRow("ANGLES") << QByteArray("[Idioma]\nInici=ANGLES\n") << false;
+    QTest::newRow("empty value") << QByteArray("[Idioma]\nInici=\n") << false;
+    QTest::newRow("other text") << QByteArray("[Idioma]\nInici=English\n") << false;
+    QTest::newRow("Angles with more") << QByteArray("[Idioma]\nInici=Angles2\n") << false;
+    QTest::newRow("missing key") << QByteArray("[Idioma]\nOther=Angles\n") << false;
+    QTest::newRow("missing section") << QByteArray("Inici=Angles\n") << false;
+    QTest::newRow("section and key swapped") << QByteArray("[Inici]\nIdioma=Angles\n") << false;
+    QTest::newRow("commented out") << QByteArray("[Idioma]\n;Inici=Angles\n") << false;
+    QTest::newRow("key in a later section") << QByteArray("[Idioma]\n[Other]\nInici=Angles\n") << false;
+    QTest::newRow("empty file") << QByteArray() << false;
+}
+
+void TestSettings::startLanguage()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, english);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tessaron.ini");
+    writeFile(path, contents);
+    QCOMPARE(tessaron::startLanguage(path), english ? Lang::English : Lang::Spanish);
+    QCOMPARE(readFile(path), contents); // reading never changes the file
+}
+
+void TestSettings::unreadableFilesMeanSpanish()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("tessaron.ini");
+    QCOMPARE(tessaron::startLanguage(missing), Lang::Spanish);
+    QVERIFY(!QFile::exists(missing)); // reading never creates it
+
+    QVERIFY(QDir(dir.path()).mkdir("tessaron.ini")); // a directory in its place
+    QCOMPARE(tessaron::startLanguage(missing), Lang::Spanish);
+
+    const QString garbage = dir.filePath("garbage.ini");
+    QByteArray bytes;
+    for (int i = 0; i < 4096; ++i)
+        bytes += char((i * 131 + 7) % 256);
+    writeFile(garbage, bytes + "\n[Idioma]\nInici=Angles\n" + bytes);
+    QCOMPARE(LlegirIni("Idioma", "Inici", garbage), QStringLiteral("Angles")); // lines still read
+    QCOMPARE(LlegirIni("Idioma", "Inici", garbage).size(), 6);
+
+    const QString huge = dir.filePath("huge.ini");
+    writeFile(huge, "[Idioma]\nInici=Angles\n" + QByteArray(8 * 1024 * 1024, 'x'));
+    QCOMPARE(tessaron::startLanguage(huge), Lang::Spanish);
+}
+
+void TestSettings::profileRules_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("value cut to 254") << "[S]\nK=" + QByteArray(300, 'v') + "\n" << QString(254, u'v');
+    QTest::newRow("single quotes") << QByteArray("[S]\nK='a b'\n") << "a b";
+    QTest::newRow("unmatched quote kept") << QByteArray("[S]\nK=\"a\n") << "\"a";
+    QTest::newRow("first of two sections") << QByteArray("[S]\nK=1\n[S]\nK=2\n") << "1";
+    QTest::newRow("equals in value") << QByteArray("[S]\nK=a=b\n") << "a=b";
+    QTest::newRow("UTF-8 value") << QByteArray("[S]\nK=Espa\xc3\xb1ol\n") << "Español";
+}
+
+void TestSettings::profileRules()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    writeFile(dir.filePath("t.ini"), contents);
+    QCOMPARE(LlegirIni("s", "k", dir.filePath("t.ini")), value);
+}
+
+void TestSettings::writeCreatesFileSectionAndKey()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sub/dir/tessaron.ini");
+    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", path), QStringLiteral("1"));
+    QCOMPARE(readFile(path), QByteArray("[Idioma]\nInici=Angles\n"));
+    QCOMPARE(tessaron::startLanguage(path), Lang::English);
+    QCOMPARE(EscriureIni("Idioma", "Inici", "Espanyol", path), QStringLiteral("1"));
+    QCOMPARE(readFile(path), QByteArray("[Idioma]\nInici=Espanyol\n"));
+    QCOMPARE(EscriureIni("Idioma", "Otra", "x", path), QStringLiteral("1"));
+    QCOMPARE(EscriureIni("Nueva", "Clave", "y", path), QStringLiteral("1"));
+    QCOMPARE(readFile(path), QByteArray("[Idioma]\nInici=Espanyol\nOtra=x\n\n[Nueva]\nClave=y\n"));
+    QCOMPARE(LlegirIni("nueva", "clave", path), QStringLiteral("y"));
+}
+
+void TestSettings::writeKeepsEveryOtherLine()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tessaron.ini");
+    const QByteArray before = "; my settings\r\n[Window]\r\nLeft=10\r\n\r\n[idioma]\r\n; why\r\n"
+                              "  inici = Espanyol \r\nOther=keep\r\n\r\n[Tail]\r\nX=1\r\n";
+    writeFile(path, before);
+    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", path), QStringLiteral("1"));
+    QByteArray expected = before;
+    expected.replace("  inici = Espanyol ", "Inici=Angles");
+    QCOMPARE(readFile(path), expected);
+    // Nothing but the new file remains: no temporary file is left beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"tessaron.ini"});
+}
+
+void TestSettings::writeFailsClearly()
+{
+    QTemporaryDir dir;
+    // Root can write anywhere, so make failures that hold for root too.
+    QVERIFY(QDir(dir.path()).mkdir("adir"));
+    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", dir.filePath("adir")), QStringLiteral("0"));
+    writeFile(dir.filePath("afile"), "not a directory");
+    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", dir.filePath("afile/tessaron.ini")),
+             QStringLiteral("0"));
+    // A value that would add a line, or names that would change the file's shape.
+    const QString path = dir.filePath("t.ini");
+    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles\n[Idioma]", path), QStringLiteral("0"));
+    QCOMPARE(EscriureIni("Idi]oma", "Inici", "x", path), QStringLiteral("0"));
+    QCOMPARE(EscriureIni("Idioma", "In=ici", "x", path), QStringLiteral("0"));
+    QVERIFY(!QFile::exists(path));
+    // A file too large to be read is never overwritten.
+    const QString huge = dir.filePath("huge.ini");
+    const QByteArray big(3 * 1024 * 1024, 'x');
+    writeFile(huge, big);
+    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", huge), QStringLiteral("0"));
+    QCOMPARE(readFile(huge).size(), big.size());
+}
+
+void TestSettings::settingsPathFollowsXdg()
+{
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    QCOMPARE(settingsFilePath(), dir.filePath("tessaron.ini"));
+    qputenv("XDG_CONFIG_HOME", "");
+    QCOMPARE(settingsFilePath(), QDir::homePath() + "/.config/tessaron.ini");
+}
+
+void TestSettings::languageOption()
+{
+    QTemporaryDir dir;
+    auto run = [&](const QStringList &args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", dir.path());
+        p.setProcessEnvironment(env);
+        p.start(qEnvironmentVariable("TESSARON_BINARY"), args);
+        if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit)
+            return -1;
+        return p.exitCode();
+    };
+    const QString path = dir.filePath("tessaron.ini");
+    QCOMPARE(run({"--language", "english"}), 0);
+    QCOMPARE(tessaron::startLanguage(path), Lang::English);
+    QCOMPARE(run({"--language", "spanish"}), 0);
+    QCOMPARE(LlegirIni("Idioma", "Inici", path), QStringLiteral("Espanyol"));
+    QCOMPARE(run({"--language", "Angles"}), 2);
+    QCOMPARE(run({"--language"}), 2);
+    QCOMPARE(LlegirIni("Idioma", "Inici", path), QStringLiteral("Espanyol"));
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
