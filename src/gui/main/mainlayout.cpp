@@ -45,11 +45,11 @@ MainLayout layoutFor(const MainWindowTexts &t)
     for (std::size_t i = 0; i < kFigureRows.size(); ++i) {
         const FigureRow &row = kFigureRows[i];
         const int top = row.label.top();
-        l.labels.append({QStringLiteral("Label%1").arg(sideLabel++), QStringLiteral("www."),
-                         QRect(row.wwwLeft, top, row.sideWidth, 255), {9.75, true}, left, {}, {}});
-        l.labels.append({QStringLiteral("Label%1").arg(sideLabel++), QStringLiteral(".com"),
-                         QRect(row.comLeft, top, row.sideWidth, 255), {9.75, true}, left, {}, {}});
-        l.figureLabels[i] = row.label;
+        l.figureRows[i].label = row.label;
+        l.figureRows[i].www = {QStringLiteral("Label%1").arg(sideLabel++), QStringLiteral("www."),
+                               QRect(row.wwwLeft, top, row.sideWidth, 255), {9.75, true}, left, {}, {}};
+        l.figureRows[i].com = {QStringLiteral("Label%1").arg(sideLabel++), QStringLiteral(".com"),
+                               QRect(row.comLeft, top, row.sideWidth, 255), {9.75, true}, left, {}, {}};
     }
     l.nameBox = QRect(3240, 1080, 2775, 375);
     l.nameBoxFont = {14.25};

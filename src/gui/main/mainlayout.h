@@ -38,6 +38,14 @@ struct MainLayout {
         QPolygon lines;
     };
 
+    // A figure label with the "www." and ".com" labels at its sides, which stand
+    // over its edges: they are made after it.
+    struct FigureRow {
+        QRect label;
+        Label www;
+        Label com;
+    };
+
     QRect client;
     int outlineWidth;
     QList<Label> labels;
@@ -45,7 +53,7 @@ struct MainLayout {
     FontSpec nameBoxFont;
     // The plain-name label and the four figure labels share their looks.
     QRect plainLabel;
-    std::array<QRect, 4> figureLabels;
+    std::array<FigureRow, 4> figureRows;
     FontSpec nameLabelFont;
     QColor nameLabelBackground;
     Button favourites;

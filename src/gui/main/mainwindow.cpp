@@ -61,7 +61,7 @@ void MainWindow::createControls()
     m_canvas->setFixedSize(rectFromTwips(layout.client).size());
     setCentralWidget(m_canvas);
 
-    for (const MainLayout::Label &spec : layout.labels) {
+    auto staticLabel = [this](const MainLayout::Label &spec) {
         auto *label = new QLabel(spec.text, m_canvas);
         label->setObjectName(spec.name);
         label->setGeometry(rectFromTwips(spec.twips));
@@ -69,7 +69,9 @@ void MainWindow::createControls()
         label->setAlignment(spec.alignment);
         setColour(label, QPalette::WindowText, spec.colour);
         setColour(label, QPalette::Window, spec.background);
-    }
+    };
+    for (const MainLayout::Label &spec : layout.labels)
+        staticLabel(spec);
 
     m_nameBox = new QLineEdit(m_canvas);
     m_nameBox->setObjectName(texts.nameBoxName);
@@ -89,9 +91,12 @@ void MainWindow::createControls()
         return label;
     };
     m_plainLabel = nameLabel(texts.plainLabelName, layout.plainLabel);
-    for (std::size_t i = 0; i < m_figureLabels.size(); ++i)
-        m_figureLabels[i] = nameLabel(texts.figureLabelPrefix + QString::number(i + 1),
-                                      layout.figureLabels[i]);
+    for (std::size_t i = 0; i < m_figureLabels.size(); ++i) {
+        const MainLayout::FigureRow &row = layout.figureRows[i];
+        m_figureLabels[i] = nameLabel(texts.figureLabelPrefix + QString::number(i + 1), row.label);
+        staticLabel(row.www);
+        staticLabel(row.com);
+    }
 
     for (const MainLayout::Outline &outline : layout.outlines) {
         switch (outline.kind) {
