@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QMetaType>
+#include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -45,6 +48,31 @@ inline bool execOn(const QString &path, const QStringList &statements)
     }
     QSqlDatabase::removeDatabase(name);
     return ok;
+}
+
+// The ways a store file can be unusable: no file at all, a directory in its
+// place, a file that is no database, or a database without the table.
+enum class StoreFault { Missing, Directory, NotADatabase, NoTable };
+Q_DECLARE_METATYPE(StoreFault)
+
+// Puts a store with `fault` at `path`, in place of whatever stood there.
+inline bool makeFaultyStore(const QString &path, StoreFault fault)
+{
+    if (QFile::exists(path) && !QFile::remove(path))
+        return false;
+    switch (fault) {
+    case StoreFault::Missing:
+        return true;
+    case StoreFault::Directory:
+        return QDir().mkdir(path);
+    case StoreFault::NotADatabase: {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, 'x')) == 4096;
+    }
+    case StoreFault::NoTable:
+        return execOn(path, {"CREATE TABLE Other (x TEXT)"});
+    }
+    return false;
 }
 
 // Another process holding the store's write lock for `ms` milliseconds: the

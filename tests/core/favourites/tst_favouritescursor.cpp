@@ -169,26 +169,18 @@ void TestFavouritesCursor::duplicateAddFailsAndChangesNothing()
 
 void TestFavouritesCursor::openFailures_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("missing file") << "missing";
-    QTest::newRow("a directory") << "directory";
-    QTest::newRow("not a database") << "text";
-    QTest::newRow("no AdrecaFig table") << "notable";
+    QTest::addColumn<StoreFault>("fault");
+    QTest::newRow("missing file") << StoreFault::Missing;
+    QTest::newRow("a directory") << StoreFault::Directory;
+    QTest::newRow("not a database") << StoreFault::NotADatabase;
+    QTest::newRow("no AdrecaFig table") << StoreFault::NoTable;
 }
 
 void TestFavouritesCursor::openFailures()
 {
-    QFETCH(QString, kind);
+    QFETCH(StoreFault, fault);
     const QString path = m_dir->filePath("other.mdb");
-    if (kind == "directory") {
-        QVERIFY(QDir().mkdir(path));
-    } else if (kind == "text") {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(4096, 'x'));
-    } else if (kind == "notable") {
-        QVERIFY(execOn(path, {"CREATE TABLE Other (x TEXT)"}));
-    }
+    QVERIFY(makeFaultyStore(path, fault));
     FavouritesCursor cursor;
     try {
         cursor.open(path);
@@ -200,7 +192,7 @@ void TestFavouritesCursor::openFailures()
     QVERIFY(!cursor.isOpen());
     QCOMPARE(failureOf([&] { cursor.moveFirst(); }), StoreError::Kind::CannotOpen);
     QCOMPARE(failureOf([&] { cursor.add("a", "b", "c"); }), StoreError::Kind::CannotOpen);
-    if (kind == "missing")
+    if (fault == StoreFault::Missing)
         QVERIFY(!QFile::exists(path)); // never created
 }
 

@@ -121,7 +121,6 @@ private Q_SLOTS:
     void everyFrameShowsLetteringAndGlobe();
     void globeSitsInTheMiddle();
     void letteringKeepsItsSizeAllRoundTheTurn();
-    void singleFrameMatchesTheCachedList();
     void outOfRangeNumbersGiveNullImages();
 };
 
@@ -243,14 +242,6 @@ void TestAboutFrames::letteringKeepsItsSizeAllRoundTheTurn()
         most = std::max(most, red);
     }
     QVERIFY2(least >= most * 0.95, qPrintable(QStringLiteral("red amounts range %1..%2").arg(least).arg(most)));
-}
-
-void TestAboutFrames::singleFrameMatchesTheCachedList()
-{
-    const QList<QImage> &frames = aboutFrames();
-    QCOMPARE(&aboutFrames(), &frames);
-    for (int number = 1; number <= kAboutFrameCount; ++number)
-        QCOMPARE(aboutFrame(number), frames.at(number - 1));
 }
 
 void TestAboutFrames::outOfRangeNumbersGiveNullImages()
