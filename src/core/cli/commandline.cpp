@@ -59,9 +59,22 @@ QStringList withoutQtOptions(const QStringList &arguments)
     return kept;
 }
 
-} // namespace
+const QString kUsage = QStringLiteral(
+    "Usage: tessaron [--codes NAME... | --language english|spanish | --help | --version]");
 
-CommandLineRequest parseCommandLine(const QStringList &arguments)
+// What the words say, before anything of it is checked.
+struct ParsedArguments {
+    QString error; // the parser's complaint; empty when the words could be read
+    QString helpText;
+    bool help = false;
+    bool version = false;
+    bool codes = false;
+    bool language = false;
+    QString languageValue;
+    QStringList positional;
+};
+
+ParsedArguments parseArguments(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -84,55 +97,80 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
                                  QStringLiteral("A domain name, with --codes."),
                                  QStringLiteral("[NAME...]"));
 
-    CommandLineRequest request;
-    const QString usage = QStringLiteral("Usage: tessaron [--codes NAME... | --language "
-                                         "english|spanish | --help | --version]");
     // Every word after --codes is a name, even one that begins with a hyphen: the
     // check, not the option parser, is what refuses "-abc".
     QStringList words = withoutQtOptions(arguments);
     const qsizetype codesAt = words.indexOf(QStringLiteral("--codes"));
     if (codesAt > 0 && !words.mid(codesAt + 1).contains(QStringLiteral("--")))
         words.insert(codesAt + 1, QStringLiteral("--"));
+
+    ParsedArguments parsed;
     if (!parser.parse(words)) {
-        request.action = CommandLineRequest::Action::Refused;
-        request.message = parser.errorText() + u'\n' + usage;
-        return request;
+        parsed.error = parser.errorText();
+        return parsed;
     }
-    const QStringList positional = parser.positionalArguments();
-    const int actions = int(parser.isSet(help)) + int(parser.isSet(version)) +
-                        int(parser.isSet(codes)) + int(parser.isSet(language));
-    if (actions > 1) {
-        request.action = CommandLineRequest::Action::Refused;
-        request.message = QStringLiteral("Only one of --codes, --language, --help and --version "
-                                         "may be given.\n") + usage;
-    } else if (parser.isSet(help)) {
+    parsed.helpText = parser.helpText();
+    parsed.help = parser.isSet(help);
+    parsed.version = parser.isSet(version);
+    parsed.codes = parser.isSet(codes);
+    parsed.language = parser.isSet(language);
+    if (parsed.language)
+        parsed.languageValue = parser.value(language);
+    parsed.positional = parser.positionalArguments();
+    return parsed;
+}
+
+CommandLineRequest refused(const QString &why)
+{
+    CommandLineRequest request;
+    request.action = CommandLineRequest::Action::Refused;
+    request.message = why + u'\n' + kUsage;
+    return request;
+}
+
+// Which request the words make, and whether they make sense together.
+CommandLineRequest checkArguments(const ParsedArguments &parsed)
+{
+    if (!parsed.error.isEmpty())
+        return refused(parsed.error);
+    const int actions = int(parsed.help) + int(parsed.version) + int(parsed.codes) +
+                        int(parsed.language);
+    if (actions > 1)
+        return refused(
+            QStringLiteral("Only one of --codes, --language, --help and --version may be given."));
+
+    CommandLineRequest request;
+    if (parsed.help) {
         request.action = CommandLineRequest::Action::Help;
-        request.message = parser.helpText();
-    } else if (parser.isSet(version)) {
+        request.message = parsed.helpText;
+    } else if (parsed.version) {
         request.action = CommandLineRequest::Action::Version;
-        request.message = QStringLiteral("tessaron ") + QCoreApplication::applicationVersion() +
-                          u'\n';
-    } else if (parser.isSet(codes)) {
+        request.message =
+            QStringLiteral("tessaron ") + QCoreApplication::applicationVersion() + u'\n';
+    } else if (parsed.codes) {
+        if (parsed.positional.isEmpty())
+            return refused(QStringLiteral("--codes needs at least one NAME."));
         request.action = CommandLineRequest::Action::Codes;
-        request.names = positional;
-        if (positional.isEmpty()) {
-            request.action = CommandLineRequest::Action::Refused;
-            request.message = QStringLiteral("--codes needs at least one NAME.\n") + usage;
-        }
-    } else if (parser.isSet(language)) {
+        request.names = parsed.positional;
+    } else if (parsed.language) {
+        if ((parsed.languageValue != u"english" && parsed.languageValue != u"spanish") ||
+            !parsed.positional.isEmpty())
+            return refused(QStringLiteral("--language takes english or spanish."));
         request.action = CommandLineRequest::Action::SetLanguage;
-        request.language = parser.value(language);
-        if ((request.language != u"english" && request.language != u"spanish") ||
-            !positional.isEmpty()) {
-            request.action = CommandLineRequest::Action::Refused;
-            request.message = QStringLiteral("--language takes english or spanish.\n") + usage;
-        }
-    } else if (!positional.isEmpty()) {
-        request.action = CommandLineRequest::Action::Refused;
-        request.message = QStringLiteral("Unexpected argument '%1'; names are coded with --codes.\n")
-                              .arg(positional.first()) + usage;
+        request.language = parsed.languageValue;
+    } else if (!parsed.positional.isEmpty()) {
+        return refused(
+            QStringLiteral("Unexpected argument '%1'; names are coded with --codes.")
+                .arg(parsed.positional.first()));
     }
     return request;
+}
+
+} // namespace
+
+CommandLineRequest parseCommandLine(const QStringList &arguments)
+{
+    return checkArguments(parseArguments(arguments));
 }
 
 QString refusalReason(const QString &name)
