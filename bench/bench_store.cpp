@@ -9,11 +9,10 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QVariant>
-
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <map>
+#include <sqlite3.h>
 
 using namespace tessaron;
 
@@ -39,7 +38,8 @@ QString storeWith(qint64 rows)
     const QString path = scratch().filePath(QStringLiteral("store%1.mdb").arg(rows));
     createEmptyStore(path);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
         db.setDatabaseName(path);
         db.open();
         QSqlQuery q(db);
@@ -116,10 +116,11 @@ void BM_RawFind(benchmark::State &state)
     sqlite3_open_v2(storeWith(state.range(0)).toUtf8().constData(), &db, SQLITE_OPEN_READONLY,
                     nullptr);
     sqlite3_stmt *find = nullptr;
-    sqlite3_prepare_v2(db,
-                       "SELECT nom, figura, Adreca FROM AdrecaFig WHERE nom = ? COLLATE NOCASE ORDER BY nom, "
-                       "figura, Adreca LIMIT 1",
-                       -1, &find, nullptr);
+    sqlite3_prepare_v2(
+        db,
+        "SELECT nom, figura, Adreca FROM AdrecaFig WHERE nom = ? COLLATE NOCASE ORDER BY nom, "
+        "figura, Adreca LIMIT 1",
+        -1, &find, nullptr);
     const qint64 names = state.range(0) / 4;
     qint64 i = 0;
     for (auto _ : state) {

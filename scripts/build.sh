@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or $TESSARON_BUILD_DIR).
+# Configures and builds into build/ (or $TESSARON_BUILD_DIR). Arguments go to the
+# configure step, e.g. -DTESSARON_WERROR=ON.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TESSARON_BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 cmake --build "$build"

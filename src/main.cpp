@@ -1,16 +1,14 @@
-#include "gui/app/application.h"
 #include "core/cli/commandline.h"
+#include "core/cli/terminationwatcher.h"
 #include "core/settings/ini.h"
 #include "core/settings/startup.h"
-#include "core/cli/terminationwatcher.h"
 #include "core/version.h"
-
+#include "gui/app/application.h"
+#include "gui/systemdesktop.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
-#include "gui/systemdesktop.h"
 
 #include <QApplication>
-
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -83,8 +81,9 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(applicationIcon());
     SystemDesktop desktop;
     Application tessaron(desktop, QCoreApplication::applicationDirPath());
-    QObject::connect(&tessaron.registry(), &WindowRegistry::quitRequested, &app,
-                     [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QObject::connect(
+        &tessaron.registry(), &WindowRegistry::quitRequested, &app,
+        [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app,
                      [&tessaron] { tessaron.registry().exitNow(); });

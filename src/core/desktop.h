@@ -8,9 +8,9 @@ namespace tessaron {
 
 // The help viewer's commands, numbered as the help calls of the windows number them.
 enum class HelpCommand {
-    Topic = 1,      // show the topic whose number is the data
-    Contents = 3,   // show the contents
-    Index = 0x105,  // the keyword index, searched by a partial word
+    Topic = 1,     // show the topic whose number is the data
+    Contents = 3,  // show the contents
+    Index = 0x105, // the keyword index, searched by a partial word
 };
 
 // Everything the program asks of the desktop. The real implementation talks to

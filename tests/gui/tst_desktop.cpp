@@ -40,8 +40,8 @@ void TestDesktop::discoveryTakesTheFirstUsableBrowserEntry()
     QTemporaryDir dir;
     const QString recorder = writeRecorder(dir, "recorder");
     // A missing program and an entry that needs a shell are skipped.
-    qputenv("BROWSER", (dir.filePath("missing") + ":firefox %s:" + recorder + ":/bin/true")
-                           .toLocal8Bit());
+    qputenv("BROWSER",
+            (dir.filePath("missing") + ":firefox %s:" + recorder + ":/bin/true").toLocal8Bit());
     QCOMPARE(discoverBrowser(), recorder);
     qunsetenv("BROWSER");
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "support/fakedesktop.h"
-
-#include "gui/app/application.h"
-#include "gui/app/windowregistry.h"
 #include "core/coding/modtessaron.h"
 #include "core/favourites/favouritescursor.h"
+#include "gui/app/application.h"
+#include "gui/app/windowregistry.h"
+#include "support/fakedesktop.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -28,8 +27,7 @@ struct TestApp {
 
     [[nodiscard]] QString storePath() const { return programDir.filePath("TESSARON.MDB"); }
 
-    template <typename Window>
-    Window *open(tessaron::WindowKind kind, tessaron::Lang lang)
+    template <typename Window> Window *open(tessaron::WindowKind kind, tessaron::Lang lang)
     {
         app.registry().show(kind, lang);
         return qobject_cast<Window *>(app.registry().window(kind, lang));

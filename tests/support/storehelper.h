@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QMetaType>
 #include <QFile>
+#include <QMetaType>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -24,12 +24,13 @@ QString describeCharacter(const QString &text)
 QStringList withoutQtOptions(const QStringList &arguments)
 {
     static const QStringList withValue{
-        QStringLiteral("platform"), QStringLiteral("platformpluginpath"),
-        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
         QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-        QStringLiteral("qwindowtitle"), QStringLiteral("style"), QStringLiteral("stylesheet"),
-        QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("geometry"),
-        QStringLiteral("title"), QStringLiteral("name")};
+        QStringLiteral("qwindowtitle"),    QStringLiteral("style"),
+        QStringLiteral("stylesheet"),      QStringLiteral("session"),
+        QStringLiteral("display"),         QStringLiteral("geometry"),
+        QStringLiteral("title"),           QStringLiteral("name")};
     static const QStringList flags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
                                    QStringLiteral("nograb"), QStringLiteral("dograb"),
                                    QStringLiteral("sync")};
@@ -133,8 +134,8 @@ CommandLineRequest checkArguments(const ParsedArguments &parsed)
 {
     if (!parsed.error.isEmpty())
         return refused(parsed.error);
-    const int actions = int(parsed.help) + int(parsed.version) + int(parsed.codes) +
-                        int(parsed.language);
+    const int actions =
+        int(parsed.help) + int(parsed.version) + int(parsed.codes) + int(parsed.language);
     if (actions > 1)
         return refused(
             QStringLiteral("Only one of --codes, --language, --help and --version may be given."));
@@ -159,9 +160,8 @@ CommandLineRequest checkArguments(const ParsedArguments &parsed)
         request.action = CommandLineRequest::Action::SetLanguage;
         request.language = parsed.languageValue;
     } else if (!parsed.positional.isEmpty()) {
-        return refused(
-            QStringLiteral("Unexpected argument '%1'; names are coded with --codes.")
-                .arg(parsed.positional.first()));
+        return refused(QStringLiteral("Unexpected argument '%1'; names are coded with --codes.")
+                           .arg(parsed.positional.first()));
     }
     return request;
 }

@@ -11,9 +11,9 @@ namespace tessaron {
 struct CommandLineRequest {
     enum class Action { StartDesktop, Codes, SetLanguage, Help, Version, Refused };
     Action action = Action::StartDesktop;
-    QStringList names;    // Codes
-    QString language;     // SetLanguage: "english" or "spanish"
-    QString message;      // Help, Version: the text to print; Refused: why
+    QStringList names; // Codes
+    QString language;  // SetLanguage: "english" or "spanish"
+    QString message;   // Help, Version: the text to print; Refused: why
 };
 
 // Reads the program's arguments (the program name first, as in argv).

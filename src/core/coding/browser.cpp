@@ -8,8 +8,7 @@ namespace tessaron {
 
 QString discoverBrowser()
 {
-    QStringList candidates =
-        qEnvironmentVariable("BROWSER").split(u':', Qt::SkipEmptyParts);
+    QStringList candidates = qEnvironmentVariable("BROWSER").split(u':', Qt::SkipEmptyParts);
     candidates << QStringLiteral("xdg-open") << QStringLiteral("sensible-browser")
                << QStringLiteral("x-www-browser");
     for (const QString &entry : candidates) {

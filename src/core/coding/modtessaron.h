@@ -27,7 +27,8 @@ struct ModTessaron {
     }
     [[nodiscard]] QString &adreca(Family family)
     {
-        return *std::array{&AdrecaR, &AdrecaC, &AdrecaT, &AdrecaP}[static_cast<std::size_t>(family)];
+        return *std::array{&AdrecaR, &AdrecaC, &AdrecaT,
+                           &AdrecaP}[static_cast<std::size_t>(family)];
     }
     [[nodiscard]] QString &registre(Family family)
     {

@@ -34,8 +34,8 @@ NameCheckResult checkName(const QString &text)
     result.m_boundaries.reserve(units + 1);
     for (qsizetype i = 0; i < units;) {
         result.m_boundaries.append(i);
-        const bool pair = text.at(i).isHighSurrogate() && i + 1 < units &&
-                          text.at(i + 1).isLowSurrogate();
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < units && text.at(i + 1).isLowSurrogate();
         i += pair ? 2 : 1;
     }
     result.m_boundaries.append(units);
@@ -84,8 +84,9 @@ QString NameCheckResult::boxTextAt(qsizetype index) const
     qsizetype from = 0; // character index
     for (qsizetype r = 0; r < message.removedBefore; ++r) {
         const qsizetype removed = m_removed.at(r);
-        text.append(QStringView(m_original).sliced(
-            m_boundaries.at(from), m_boundaries.at(removed) - m_boundaries.at(from)));
+        text.append(
+            QStringView(m_original)
+                .sliced(m_boundaries.at(from), m_boundaries.at(removed) - m_boundaries.at(from)));
         from = removed + 1;
     }
     text.append(QStringView(m_original).sliced(m_boundaries.at(from)));

@@ -23,7 +23,7 @@ struct NameCheckMessage {
         TooLong,       // more than kMaxNameLength characters
     };
     Kind kind;
-    int position = 0; // 1-based position of the bad character in the text of that moment
+    int position = 0;            // 1-based position of the bad character in the text of that moment
     qsizetype removedBefore = 0; // characters removed before this message was shown
 
     friend bool operator==(const NameCheckMessage &, const NameCheckMessage &) = default;

@@ -5,8 +5,7 @@
 namespace tessaron {
 
 SaveOutcome saveFavourite(FavouritesCursor &cursor, const QString &storePath,
-                          const QString &address, const QString &name,
-                          const QString &familyLetter)
+                          const QString &address, const QString &name, const QString &familyLetter)
 {
     try {
         cursor.open(storePath);

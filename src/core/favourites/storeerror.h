@@ -10,10 +10,10 @@ namespace tessaron {
 class StoreError : public std::exception {
 public:
     enum class Kind {
-        CannotOpen,  // missing file, not a database, no table
-        NoRow,       // an empty table, no current row, already at an end
-        Duplicate,   // the address is already stored
-        Engine,      // anything else the database engine refused
+        CannotOpen, // missing file, not a database, no table
+        NoRow,      // an empty table, no current row, already at an end
+        Duplicate,  // the address is already stored
+        Engine,     // anything else the database engine refused
     };
 
     StoreError(Kind kind, QString message) : m_kind(kind), m_message(std::move(message)) {}

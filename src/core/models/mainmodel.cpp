@@ -40,9 +40,10 @@ void MainModel::load()
     } catch (const StoreError &error) {
         // Said once the window is up: a box shown while the window is still being
         // made would run the event loop inside its making.
-        QTimer::singleShot(0, this, [this, text = m_texts.storeOpenFailed + u'\n' + error.message()] {
-            m_context.desktop.message(parent(), text);
-        });
+        QTimer::singleShot(0, this,
+                           [this, text = m_texts.storeOpenFailed + u'\n' + error.message()] {
+                               m_context.desktop.message(parent(), text);
+                           });
     }
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/texts/lang.h"
-
 #include "core/coding/namecheck.h"
+#include "core/texts/lang.h"
 
 #include <QString>
 

@@ -32,6 +32,7 @@ MainWindowTexts spanish()
     t.alreadySaved = QStringLiteral("Esta dirección ya esta guardada");
     t.saveFailed = QStringLiteral("No se ha podido guardar la dirección.");
     t.storeOpenFailed = QStringLiteral("No se ha podido abrir la base de datos de favoritos.");
+    // clang-format off
     t.menus = {
         {QStringLiteral("&Opciones"),
          QStringLiteral("mnuopciones"),
@@ -58,6 +59,7 @@ MainWindowTexts spanish()
              {QStringLiteral("Acerca de ..."), QStringLiteral("mnucreditos"), MainCommand::About},
          }},
     };
+    // clang-format on
     return t;
 }
 
@@ -88,6 +90,7 @@ MainWindowTexts english()
     t.alreadySaved = QStringLiteral("This address is already kept.");
     t.saveFailed = QStringLiteral("The address could not be saved.");
     t.storeOpenFailed = QStringLiteral("The favorites database could not be opened.");
+    // clang-format off
     t.menus = {
         {QStringLiteral("&Options"),
          QStringLiteral("mnuoptions"),
@@ -114,6 +117,7 @@ MainWindowTexts english()
              {QStringLiteral("About Tessaron"), QStringLiteral("mnuAbout"), MainCommand::About},
          }},
     };
+    // clang-format on
     return t;
 }
 

@@ -26,7 +26,7 @@ struct MenuItemSpec {
     QString caption; // "-" is a separator
     QString name;
     MainCommand command = MainCommand::None;
-    QString shortcut; // in QKeySequence's portable text, e.g. "Ctrl+F"
+    QString shortcut;  // in QKeySequence's portable text, e.g. "Ctrl+F"
     int helpTopic = 0; // the topic F1 opens while the item is highlighted; 0 for none
 };
 

@@ -63,6 +63,7 @@ using Outline = std::initializer_list<LonLat>;
 
 // Coastlines, traced coarsely by hand: at 51 pixels across only the
 // silhouettes matter.
+// clang-format off
 constexpr Outline kAfrica = {
     {-6, 36},   {-10, 30},  {-13, 27},  {-17, 21},  {-17, 15},  {-15, 11},  {-12, 7},
     {-8, 4.5},  {-3, 5},    {2, 6},     {6, 4.5},   {9, 4},     {10, 1},    {9, -2},
@@ -138,6 +139,7 @@ constexpr Outline kSahara = {{-15, 20}, {-12, 27}, {-5, 31}, {5, 31},  {10, 30},
 constexpr Outline kArabia = {{36, 30}, {38, 22}, {44, 15}, {52, 17},
                              {56, 21}, {50, 26}, {47, 30}, {40, 32}};
 constexpr Outline kKalahari = {{15, -19}, {25, -20}, {26, -27}, {17, -29}};
+// clang-format on
 
 QPointF centre()
 {
@@ -154,7 +156,8 @@ QPointF project(LonLat point)
     const double phi0 = radians(kViewLatitude);
     double x = std::cos(phi) * std::sin(lambda);
     double y = std::cos(phi0) * std::sin(phi) - std::sin(phi0) * std::cos(phi) * std::cos(lambda);
-    const double z = std::sin(phi0) * std::sin(phi) + std::cos(phi0) * std::cos(phi) * std::cos(lambda);
+    const double z =
+        std::sin(phi0) * std::sin(phi) + std::cos(phi0) * std::cos(phi) * std::cos(lambda);
     if (z < 0.0) {
         const double length = std::hypot(x, y);
         if (length > 1e-9) {
@@ -180,7 +183,8 @@ QPainterPath outlinePath(Outline outline)
         const int steps = std::max(1, static_cast<int>(std::ceil(span / kMaxStep)));
         for (int s = 0; s < steps; ++s) {
             const double t = static_cast<double>(s) / steps;
-            const QPointF p = project({from.lon + t * (to.lon - from.lon), from.lat + t * (to.lat - from.lat)});
+            const QPointF p =
+                project({from.lon + t * (to.lon - from.lon), from.lat + t * (to.lat - from.lat)});
             if (i == 0 && s == 0)
                 path.moveTo(p);
             else
@@ -200,7 +204,8 @@ QImage drawGlobe()
     p.setPen(Qt::NoPen);
 
     const QPointF c = centre();
-    const QRectF disc(c.x() - kGlobeRadius, c.y() - kGlobeRadius, 2 * kGlobeRadius, 2 * kGlobeRadius);
+    const QRectF disc(c.x() - kGlobeRadius, c.y() - kGlobeRadius, 2 * kGlobeRadius,
+                      2 * kGlobeRadius);
     // The light comes from the upper left, as in most globe pictures.
     const QPointF light(c.x() - 0.38 * kGlobeRadius, c.y() - 0.42 * kGlobeRadius);
 
@@ -283,7 +288,8 @@ void drawLettering(QPainter &p, double startAngle)
         const double angle = startAngle - (offset + width / 2) / kBaselineRadius * 180.0 / kPi;
         const double a = radians(angle);
         p.save();
-        p.translate(kCentreX + kBaselineRadius * std::cos(a), kCentreY - kBaselineRadius * std::sin(a));
+        p.translate(kCentreX + kBaselineRadius * std::cos(a),
+                    kCentreY - kBaselineRadius * std::sin(a));
         p.rotate(90.0 - angle);
         // Filling the glyph outline rather than drawing text keeps the letter
         // exactly where it is put; the glyph cache would snap each one to whole

@@ -1,7 +1,6 @@
 #include "gui/about/aboutwindow.h"
 
 #include "gui/about/aboutframes.h"
-
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
@@ -24,8 +23,8 @@ constexpr int kFrameBorderWidth = 2;
 } // namespace
 
 AboutWindow::AboutWindow(Lang lang, const AppContext &context)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_lang(lang), m_texts(aboutTexts(lang)), m_model(context.state, context.desktop)
 {
     setObjectName(m_texts.windowName);

@@ -20,8 +20,9 @@ void Application::registerWindows()
     m_registry.setFactory(WindowKind::About, [this](Lang lang) -> QWidget * {
         auto *about = new AboutWindow(lang, context());
         // However it closes, the About window leads on to the main window of its language.
-        QObject::connect(about, &AboutWindow::closed, &m_registry,
-                         [this](Lang closedLang) { m_registry.show(WindowKind::Main, closedLang); });
+        QObject::connect(about, &AboutWindow::closed, &m_registry, [this](Lang closedLang) {
+            m_registry.show(WindowKind::Main, closedLang);
+        });
         return about;
     });
 }

@@ -46,9 +46,8 @@ bool WindowRegistry::show(WindowKind kind, Lang lang)
     QWidget *created = (*factory)(lang);
     m_building.erase(key);
     created->setAttribute(Qt::WA_DeleteOnClose);
-    connect(created, &QObject::destroyed, this, [this] {
-        QTimer::singleShot(0, this, &WindowRegistry::checkLastWindow);
-    });
+    connect(created, &QObject::destroyed, this,
+            [this] { QTimer::singleShot(0, this, &WindowRegistry::checkLastWindow); });
     m_windows.insert(key, created);
     created->show();
     created->raise();

@@ -34,6 +34,7 @@ MainLayout layoutFor(const MainWindowTexts &t)
     l.outlineWidth = 3;
     const auto centredTop = Qt::AlignHCenter | Qt::AlignTop;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    // clang-format off
     l.labels = {
         {t.titleName, QStringLiteral("Tessaron"), t.titleTwips, {26.25, true, true}, centredTop, kRed, {}},
         {QStringLiteral("Label1"), QStringLiteral("www."), QRect(2400, 1080, 735, 375), {15.75}, left, kBlue, {}},
@@ -41,15 +42,24 @@ MainLayout layoutFor(const MainWindowTexts &t)
         {t.plainWwwName, QStringLiteral("www ."), QRect(2400, 1560, 735, 255), {12, true}, left, {}, kGrey},
         {t.plainComName, QStringLiteral(". com"), QRect(6120, 1560, 735, 255), {12, true}, left, {}, kGrey},
     };
-    int sideLabel = 3;
+    // clang-format on
+    // The "www." and ".com" labels of the rows are Label3 to Label10, in row order.
+    int number = 3;
+    auto sideLabel = [&](const QString &text, int leftEdge, int top, int width) {
+        return MainLayout::Label{QStringLiteral("Label%1").arg(number++),
+                                 text,
+                                 QRect(leftEdge, top, width, 255),
+                                 {9.75, true},
+                                 left,
+                                 {},
+                                 {}};
+    };
     for (std::size_t i = 0; i < kFigureRows.size(); ++i) {
         const FigureRow &row = kFigureRows[i];
-        const int top = row.label.top();
-        l.figureRows[i].label = row.label;
-        l.figureRows[i].www = {QStringLiteral("Label%1").arg(sideLabel++), QStringLiteral("www."),
-                               QRect(row.wwwLeft, top, row.sideWidth, 255), {9.75, true}, left, {}, {}};
-        l.figureRows[i].com = {QStringLiteral("Label%1").arg(sideLabel++), QStringLiteral(".com"),
-                               QRect(row.comLeft, top, row.sideWidth, 255), {9.75, true}, left, {}, {}};
+        MainLayout::FigureRow &placed = l.figureRows[i];
+        placed.label = row.label;
+        placed.www = sideLabel(QStringLiteral("www."), row.wwwLeft, row.label.top(), row.sideWidth);
+        placed.com = sideLabel(QStringLiteral(".com"), row.comLeft, row.label.top(), row.sideWidth);
     }
     l.nameBox = QRect(3240, 1080, 2775, 375);
     l.nameBoxFont = {14.25};
@@ -66,6 +76,7 @@ MainLayout layoutFor(const MainWindowTexts &t)
         {QStringLiteral("Command7"), QRect(6360, 4560, 1575, 255)},
     }};
     using Kind = MainLayout::Outline::Kind;
+    // clang-format off
     l.outlines = {{
         {Kind::Rectangle, QRect(120, 2160, 4095, 735), {}},
         {Kind::Ellipse, QRect(5040, 2160, 4095, 735), {}},
@@ -73,6 +84,7 @@ MainLayout layoutFor(const MainWindowTexts &t)
         {Kind::Lines, {}, polygonFromTwips({{5040, 3840}, {5040, 4080}, {6360, 4440}, {7920, 4440},
                                             {9120, 4080}, {9120, 3840}, {7920, 3480}, {6360, 3480}})},
     }};
+    // clang-format on
     return l;
 }
 

@@ -139,8 +139,8 @@ void MainWindow::createMenus()
         menu->menuAction()->setObjectName(menuSpec.name);
         menu->installEventFilter(this);
         for (const MenuItemSpec &item : menuSpec.items) {
-            QAction *action = item.caption == u"-" ? menu->addSeparator()
-                                                   : menu->addAction(item.caption);
+            QAction *action =
+                item.caption == u"-" ? menu->addSeparator() : menu->addAction(item.caption);
             action->setObjectName(item.name);
             action->setParent(this); // findChild<QAction *> on the window finds every item
             menu->addAction(action);
@@ -164,8 +164,8 @@ void MainWindow::connectSignals()
     connect(m_model, &MainModel::closeRequested, this, &QWidget::close);
     new MenuShortcutGuard(m_nameBox, this);
     for (Family family : kFamilies)
-        connect(m_figureLabels[static_cast<std::size_t>(family)], &ClickableLabel::clicked,
-                m_model, [this, family] { m_model->openFigureAddress(family); });
+        connect(m_figureLabels[static_cast<std::size_t>(family)], &ClickableLabel::clicked, m_model,
+                [this, family] { m_model->openFigureAddress(family); });
     connect(m_plainLabel, &ClickableLabel::clicked, m_model, &MainModel::openPlainAddress);
     connect(m_favourites, &QPushButton::clicked, m_model,
             [this] { m_model->run(MainCommand::Favourites); });

@@ -82,9 +82,8 @@ QCursor addressCursor()
     p.setPen(QPen(Qt::white, 1));
     p.drawLine(QPointF(15, 22), QPointF(29, 22));
     p.drawEllipse(QRectF(18.5, 14.5, 7, 15));
-    const QPolygonF arrow{QPointF(0.5, 0.5), QPointF(0.5, 16), QPointF(4.5, 12),
-                          QPointF(7.5, 18.5), QPointF(10, 17.5), QPointF(7, 11),
-                          QPointF(12.5, 11)};
+    const QPolygonF arrow{QPointF(0.5, 0.5), QPointF(0.5, 16), QPointF(4.5, 12), QPointF(7.5, 18.5),
+                          QPointF(10, 17.5), QPointF(7, 11),   QPointF(12.5, 11)};
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
     p.drawPolygon(arrow);

@@ -6,8 +6,7 @@
 
 namespace tessaron {
 
-MenuShortcutGuard::MenuShortcutGuard(QWidget *box, QWidget *window)
-    : QObject(box)
+MenuShortcutGuard::MenuShortcutGuard(QWidget *box, QWidget *window) : QObject(box)
 {
     for (const QAction *action : window->findChildren<QAction *>()) {
         if (!action->shortcut().isEmpty())

@@ -129,11 +129,14 @@ void TestCommandLine::qtOwnOptionsStartTheDesktop_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("action");
     using A = CommandLineRequest::Action;
-    QTest::newRow("-platform offscreen") << QStringList{"-platform", "offscreen"} << int(A::StartDesktop);
-    QTest::newRow("-style=fusion -reverse") << QStringList{"-style=fusion", "-reverse"} << int(A::StartDesktop);
+    QTest::newRow("-platform offscreen")
+        << QStringList{"-platform", "offscreen"} << int(A::StartDesktop);
+    QTest::newRow("-style=fusion -reverse")
+        << QStringList{"-style=fusion", "-reverse"} << int(A::StartDesktop);
     QTest::newRow("--platform with codes")
         << QStringList{"--platform", "offscreen", "--codes", "abc"} << int(A::Codes);
-    QTest::newRow("names after --codes are names") << QStringList{"--codes", "-name"} << int(A::Codes);
+    QTest::newRow("names after --codes are names")
+        << QStringList{"--codes", "-name"} << int(A::Codes);
     QTest::newRow("a typo is still refused") << QStringList{"--platfrom", "x"} << int(A::Refused);
 }
 

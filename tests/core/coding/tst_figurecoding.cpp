@@ -20,7 +20,11 @@ private Q_SLOTS:
 void TestFigureCoding::characterTableRoundTrips()
 {
     // The groups of the table: odd digits, even digits, consonants, vowels, hyphen.
-    const QString expected = QStringLiteral("97531" "86420" "hklmnpqrtybcdfgjsvwxz" "uoiea" "-");
+    const QString expected = QStringLiteral("97531"
+                                            "86420"
+                                            "hklmnpqrtybcdfgjsvwxz"
+                                            "uoiea"
+                                            "-");
     QCOMPARE(expected.size(), 37);
     for (int value = 90; value <= 126; ++value) {
         const QString c = CaracterDeValor(value);

@@ -129,26 +129,36 @@ void TestNameCheck::corrections_data()
     QTest::addColumn<QString>("labels");
 
     const QString forty = QStringLiteral("abcdefghij").repeated(4);
-    QTest::newRow("empty") << "" << QStringList{} << "" << "?";
-    QTest::newRow("capital kept in box") << "A" << QStringList{} << "A" << "a";
-    QTest::newRow("hyphen alone") << "-" << QStringList{"M1|-"} << "" << "?";
-    QTest::newRow("bad alone") << "!" << QStringList{"M2:1|!"} << "" << "?";
-    QTest::newRow("ab!") << "ab!" << QStringList{"M2:3|ab!"} << "ab" << "ab";
+    QTest::newRow("empty") << "" << QStringList{} << ""
+                           << "?";
+    QTest::newRow("capital kept in box") << "A" << QStringList{} << "A"
+                                         << "a";
+    QTest::newRow("hyphen alone") << "-" << QStringList{"M1|-"} << ""
+                                  << "?";
+    QTest::newRow("bad alone") << "!" << QStringList{"M2:1|!"} << ""
+                               << "?";
+    QTest::newRow("ab!") << "ab!" << QStringList{"M2:3|ab!"} << "ab"
+                         << "ab";
     QTest::newRow("a!b!c pasted") << "a!b!c" << QStringList{"M2:2|a!b!c", "M2:3|ab!c"} << "abc"
                                   << "abc";
-    QTest::newRow("-!a pasted") << "-!a" << QStringList{"M1|-!a", "M2:1|!a"} << "a" << "a";
+    QTest::newRow("-!a pasted") << "-!a" << QStringList{"M1|-!a", "M2:1|!a"} << "a"
+                                << "a";
     QTest::newRow("!-a: hyphen comes first") << "!-a" << QStringList{"M2:1|!-a", "M1|-a"} << "a"
                                              << "a";
     QTest::newRow("doubled leading hyphen") << "--a" << QStringList{"M1|--a", "M1|-a"} << "a"
                                             << "a";
     QTest::newRow("two bad in a row") << "a!!b" << QStringList{"M2:2|a!!b", "M2:2|a!b"} << "ab"
                                       << "ab";
-    QTest::newRow("two characters, first bad") << ".a" << QStringList{"M2:1|.a"} << "a" << "a";
-    QTest::newRow("two characters, second bad") << "a." << QStringList{"M2:2|a."} << "a" << "a";
-    QTest::newRow("inner hyphens accepted") << "a--b-" << QStringList{} << "a--b-" << "a--b-";
+    QTest::newRow("two characters, first bad") << ".a" << QStringList{"M2:1|.a"} << "a"
+                                               << "a";
+    QTest::newRow("two characters, second bad") << "a." << QStringList{"M2:2|a."} << "a"
+                                                << "a";
+    QTest::newRow("inner hyphens accepted") << "a--b-" << QStringList{} << "a--b-"
+                                            << "a--b-";
     QTest::newRow("forty kept") << forty << QStringList{} << forty << forty;
     QTest::newRow("41st character, caret in the middle")
-        << forty.left(20) + u'Z' + forty.mid(20) << QStringList{"M3|" + forty.left(20) + u'Z' + forty.mid(20)}
+        << forty.left(20) + u'Z' + forty.mid(20)
+        << QStringList{"M3|" + forty.left(20) + u'Z' + forty.mid(20)}
         << forty.left(20) + u'Z' + forty.mid(20, 19) << (forty.left(20) + u'z' + forty.mid(20, 19));
     const QString spaced = QStringLiteral("a ") + QString(43, u'b'); // 45 characters
     QTest::newRow("45 pasted, space second")
@@ -157,11 +167,16 @@ void TestNameCheck::corrections_data()
     QTest::newRow("too long with a hyphen first")
         << u'-' + forty + u'x' << QStringList{"M1|-" + forty + u'x', "M3|" + forty + u'x'} << forty
         << forty;
-    QTest::newRow("accented letter and n tilde") << "añé" << QStringList{"M2:2|añé", "M2:2|aé"}
-                                                 << "a" << "a";
+    QTest::newRow("accented letter and n tilde")
+        << "añé" << QStringList{"M2:2|añé", "M2:2|aé"} << "a"
+        << "a";
     QTest::newRow("surrogate pair is one character")
-        << QString::fromUtf8("a\xF0\x9F\x98\x80" "b") << QStringList{QString::fromUtf8("M2:2|a\xF0\x9F\x98\x80" "b")}
-        << "ab" << "ab";
+        << QString::fromUtf8("a\xF0\x9F\x98\x80"
+                             "b")
+        << QStringList{QString::fromUtf8("M2:2|a\xF0\x9F\x98\x80"
+                                         "b")}
+        << "ab"
+        << "ab";
 }
 
 void TestNameCheck::corrections()
@@ -183,7 +198,8 @@ void TestNameCheck::matchesTheHandlerRunningInsideItself()
 {
     // Random texts over an alphabet that provokes every correction, compared with
     // the literal re-entrant handler: messages, box texts, final text, labels.
-    const QList<char32_t> alphabet{U'a', U'B', U'7', U'-', U'-', U'!', U' ', U'\u00e9', U'\U0001F600'};
+    const QList<char32_t> alphabet{U'a', U'B', U'7',      U'-',         U'-',
+                                   U'!', U' ', U'\u00e9', U'\U0001F600'};
     QRandomGenerator random(20261210);
     for (int round = 0; round < 4000; ++round) {
         std::u32string text;
@@ -266,8 +282,8 @@ void TestNameCheck::messageTexts_data()
     for (Lang lang : {Lang::Spanish, Lang::English}) {
         const ExpectedMessages &m = expectedMessages(lang);
         const char *tag = lang == Lang::Spanish ? "Spanish" : "English";
-        QTest::addRow("%s main", tag) << int(lang) << main
-                                      << QStringList{m.leadingHyphen, m.badCharacter(3), m.tooLong};
+        QTest::addRow("%s main", tag)
+            << int(lang) << main << QStringList{m.leadingHyphen, m.badCharacter(3), m.tooLong};
         QTest::addRow("%s compact", tag)
             << int(lang) << compact
             << QStringList{m.leadingHyphen, m.badCharacter(3), m.tooLongCompact};
@@ -280,15 +296,16 @@ void TestNameCheck::messageTexts()
     QFETCH(int, window);
     QFETCH(QStringList, expected);
     using Kind = NameCheckMessage::Kind;
-    const QList<NameCheckMessage> messages{{Kind::LeadingHyphen, 0, 0}, {Kind::BadCharacter, 3, 0},
-                                           {Kind::TooLong, 0, 0}};
+    const QList<NameCheckMessage> messages{
+        {Kind::LeadingHyphen, 0, 0}, {Kind::BadCharacter, 3, 0}, {Kind::TooLong, 0, 0}};
     QStringList texts;
     for (const NameCheckMessage &m : messages)
         texts << checkMessageText(Lang(lang), m, CheckWindow(window));
     QCOMPARE(texts, expected);
     // Byte for byte: the Spanish texts are UTF-8 encoded accented letters, not look-alikes.
     if (Lang(lang) == Lang::Spanish)
-        QCOMPARE(texts.at(1).toUtf8(), QByteArray("El car\xc3\xa1" "cter  3 \xc3\xa9s erroneo, se borrar\xc3\xa1"));
+        QCOMPARE(texts.at(1).toUtf8(), QByteArray("El car\xc3\xa1"
+                                                  "cter  3 \xc3\xa9s erroneo, se borrar\xc3\xa1"));
 }
 
 QTEST_GUILESS_MAIN(TestNameCheck)

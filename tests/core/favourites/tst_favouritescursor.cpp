@@ -1,6 +1,5 @@
-#include "support/storehelper.h"
-
 #include "core/favourites/favouritescursor.h"
+#include "support/storehelper.h"
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -13,8 +12,7 @@ using namespace tessaron;
 
 namespace {
 
-template <typename F>
-StoreError::Kind failureOf(F &&f)
+template <typename F> StoreError::Kind failureOf(F &&f)
 {
     try {
         f();
@@ -200,8 +198,9 @@ void TestFavouritesCursor::findIgnoresCaseInAStoreMadeElsewhere()
 {
     // A table whose nom compares letter case, as another tool may have made it.
     const QString other = m_dir->filePath("plain.mdb");
-    QVERIFY(execOn(other, {"CREATE TABLE AdrecaFig (Adreca TEXT UNIQUE, nom TEXT, figura TEXT)",
-                           "INSERT INTO AdrecaFig VALUES ('http://www.tessaron-abc-rmt.com', 'abc', 'r')"}));
+    QVERIFY(execOn(
+        other, {"CREATE TABLE AdrecaFig (Adreca TEXT UNIQUE, nom TEXT, figura TEXT)",
+                "INSERT INTO AdrecaFig VALUES ('http://www.tessaron-abc-rmt.com', 'abc', 'r')"}));
     FavouritesCursor cursor;
     cursor.open(other);
     QVERIFY(cursor.findFirst("ABC"));

@@ -67,8 +67,8 @@ void TestAboutModel::homePageGoesToTheBrowserFound()
 
     QCOMPARE(state.NavegadorExe, browserFound ? browser : QString());
     if (browserFound) {
-        QCOMPARE(desktop.launches,
-                 (QList<FakeDesktop::Launch>{{browser, QStringLiteral("http://www.tessaron.com")}}));
+        QCOMPARE(desktop.launches, (QList<FakeDesktop::Launch>{
+                                       {browser, QStringLiteral("http://www.tessaron.com")}}));
         QVERIFY(desktop.opened.isEmpty());
     } else {
         QVERIFY(desktop.launches.isEmpty());

@@ -63,28 +63,33 @@ void TestMainModel::namesGiveTheirTextsAddressesAndRegisters_data()
     QTest::addColumn<QStringList>("opened"); // figure labels 1 to 4, then the plain label
     QTest::addColumn<QStringList>("registers");
 
-    QTest::newRow("no name") << "" << "?" << QStringList{}
+    QTest::newRow("no name") << ""
+                             << "?" << QStringList{}
                              << QStringList{"www.tessaron-?-rkh.com", "www.tessaron-?-che.com",
                                             "www.tessaron-?-tha.com", "www.tessaron-?-pah.com"};
-    QTest::newRow("capitals") << "ABC" << "abc"
+    QTest::newRow("capitals") << "ABC"
+                              << "abc"
                               << QStringList{"http://www.tessaron-abc-rmt.com",
                                              "http://www.tessaron-abc-cto.com",
                                              "http://www.tessaron-abc-tlx.com",
-                                             "http://www.tessaron-abc-piq.com", "http://www.abc.com"}
+                                             "http://www.tessaron-abc-piq.com",
+                                             "http://www.abc.com"}
                               << QStringList{"www.tessaron-abc-rmt.com", "www.tessaron-abc-cto.com",
-                                             "www.tessaron-abc-tlx.com", "www.tessaron-abc-piq.com"};
-    QTest::newRow("corrected") << "-a!b" << "ab"
+                                             "www.tessaron-abc-tlx.com",
+                                             "www.tessaron-abc-piq.com"};
+    QTest::newRow("corrected") << "-a!b"
+                               << "ab"
                                << QStringList{"http://www.tessaron-ab-rlk.com",
                                               "http://www.tessaron-ab-cki.com",
                                               "http://www.tessaron-ab-tux.com",
                                               "http://www.tessaron-ab-pnq.com", "http://www.ab.com"}
                                << QStringList{"www.tessaron-ab-rlk.com", "www.tessaron-ab-cki.com",
                                               "www.tessaron-ab-tux.com", "www.tessaron-ab-pnq.com"};
-    QTest::newRow("only bad characters") << "!!" << "?" << QStringList{}
-                                         << QStringList{"www.tessaron-?-rkh.com",
-                                                        "www.tessaron-?-che.com",
-                                                        "www.tessaron-?-tha.com",
-                                                        "www.tessaron-?-pah.com"};
+    QTest::newRow("only bad characters")
+        << "!!"
+        << "?" << QStringList{}
+        << QStringList{"www.tessaron-?-rkh.com", "www.tessaron-?-che.com", "www.tessaron-?-tha.com",
+                       "www.tessaron-?-pah.com"};
 }
 
 void TestMainModel::namesGiveTheirTextsAddressesAndRegisters()
@@ -113,9 +118,9 @@ void TestMainModel::namesGiveTheirTextsAddressesAndRegisters()
     }
 
     f.model.run(MainCommand::Registers);
-    QCOMPARE((QStringList{f.state.RegistreR, f.state.RegistreC, f.state.RegistreT,
-                          f.state.RegistreP}),
-             registers);
+    QCOMPARE(
+        (QStringList{f.state.RegistreR, f.state.RegistreC, f.state.RegistreT, f.state.RegistreP}),
+        registers);
 }
 
 void TestMainModel::eachCorrectionIsPublishedWhileItsMessageShows()
@@ -165,18 +170,18 @@ void TestMainModel::commands_data()
     const int en = int(Lang::English);
     QTest::newRow("registers") << es << int(MainCommand::Registers) << true
                                << QStringList{"Registers es"} << 1 << 0;
-    QTest::newRow("registers not built") << es << int(MainCommand::Registers) << false
-                                         << QStringList{} << 0 << 0;
+    QTest::newRow("registers not built")
+        << es << int(MainCommand::Registers) << false << QStringList{} << 0 << 0;
     QTest::newRow("symbology") << en << int(MainCommand::Symbology) << true
                                << QStringList{"Symbology en"} << 1 << 0;
     QTest::newRow("favourites") << en << int(MainCommand::Favourites) << true
                                 << QStringList{"Favourites en"} << 1 << 0;
-    QTest::newRow("compact") << es << int(MainCommand::Compact) << true
-                             << QStringList{"Compact es"} << 1 << 0;
-    QTest::newRow("other language") << es << int(MainCommand::OtherLanguage) << true
-                                    << QStringList{"Main en"} << 1 << 0;
-    QTest::newRow("about stays beside") << en << int(MainCommand::About) << true
-                                        << QStringList{"About en"} << 0 << 0;
+    QTest::newRow("compact") << es << int(MainCommand::Compact) << true << QStringList{"Compact es"}
+                             << 1 << 0;
+    QTest::newRow("other language")
+        << es << int(MainCommand::OtherLanguage) << true << QStringList{"Main en"} << 1 << 0;
+    QTest::newRow("about stays beside")
+        << en << int(MainCommand::About) << true << QStringList{"About en"} << 0 << 0;
     QTest::newRow("exit") << es << int(MainCommand::Exit) << true << QStringList{} << 0 << 1;
 }
 
@@ -205,7 +210,8 @@ void TestMainModel::commands()
 
 void TestMainModel::helpOnAMenuItem()
 {
-    for (auto [lang, file] : {std::pair{Lang::Spanish, "ayuda.hlp"}, std::pair{Lang::English, "help.hlp"}}) {
+    for (auto [lang, file] :
+         {std::pair{Lang::Spanish, "ayuda.hlp"}, std::pair{Lang::English, "help.hlp"}}) {
         Fixture f(lang);
         const QString path = QDir(f.programDir.path()).filePath(file);
         f.model.run(MainCommand::HelpContents);

@@ -47,7 +47,8 @@ void TestSettings::startLanguage_data()
     QTest::newRow("Angles") << QByteArray("[Idioma]\nInici=Angles\n") << true;
     QTest::newRow("CRLF, other sections first")
         << QByteArray("[Other]\r\nInici=Espanyol\r\n[Idioma]\r\nInici=Angles\r\n") << true;
-    QTest::newRow("names in other case, blanks") << QByteArray("[ idioma ]\n  INICI =  Angles  \n") << true;
+    QTest::newRow("names in other case, blanks")
+        << QByteArray("[ idioma ]\n  INICI =  Angles  \n") << true;
     QTest::newRow("quoted") << QByteArray("[Idioma]\nInici=\"Angles\"\n") << true;
     QTest::newRow("Espanyol") << QByteArray("[Idioma]\nInici=Espanyol\n") << false;
     QTest::newRow("angles") << QByteArray("[Idioma]\nInici=angles\n") << false;
@@ -59,7 +60,8 @@ void TestSettings::startLanguage_data()
     QTest::newRow("missing section") << QByteArray("Inici=Angles\n") << false;
     QTest::newRow("section and key swapped") << QByteArray("[Inici]\nIdioma=Angles\n") << false;
     QTest::newRow("commented out") << QByteArray("[Idioma]\n;Inici=Angles\n") << false;
-    QTest::newRow("key in a later section") << QByteArray("[Idioma]\n[Other]\nInici=Angles\n") << false;
+    QTest::newRow("key in a later section")
+        << QByteArray("[Idioma]\n[Other]\nInici=Angles\n") << false;
     QTest::newRow("empty file") << QByteArray() << false;
 }
 
@@ -101,7 +103,8 @@ void TestSettings::profileRules_data()
 {
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("value");
-    QTest::newRow("value cut to 254") << "[S]\nK=" + QByteArray(300, 'v') + "\n" << QString(254, u'v');
+    QTest::newRow("value cut to 254") << "[S]\nK=" + QByteArray(300, 'v') + "\n"
+                                      << QString(254, u'v');
     QTest::newRow("single quotes") << QByteArray("[S]\nK='a b'\n") << "a b";
     QTest::newRow("unmatched quote kept") << QByteArray("[S]\nK=\"a\n") << "\"a";
     QTest::newRow("first of two sections") << QByteArray("[S]\nK=1\n[S]\nK=2\n") << "1";

@@ -25,7 +25,8 @@ bool isLetterRed(QRgb pixel)
 
 bool isOceanBlue(QRgb pixel)
 {
-    return qBlue(pixel) > 100 && qBlue(pixel) > qRed(pixel) + 40 && qBlue(pixel) > qGreen(pixel) + 20;
+    return qBlue(pixel) > 100 && qBlue(pixel) > qRed(pixel) + 40 &&
+           qBlue(pixel) > qGreen(pixel) + 20;
 }
 
 bool isBlack(QRgb pixel)
@@ -131,7 +132,8 @@ void TestAboutFrames::hasEighteenFramesOfTheRightSizes()
     for (int number = 1; number <= 18; ++number) {
         const bool shortFrame = number == 5 || number == 11 || number == 14;
         const QSize expected(80, shortFrame ? 79 : 80);
-        QVERIFY2(frames.at(number - 1).size() == expected, qPrintable(QStringLiteral("frame %1").arg(number)));
+        QVERIFY2(frames.at(number - 1).size() == expected,
+                 qPrintable(QStringLiteral("frame %1").arg(number)));
     }
 }
 
@@ -162,8 +164,9 @@ void TestAboutFrames::framesArePairwiseDistinct()
     const QList<QImage> &frames = aboutFrames();
     for (int i = 0; i < frames.size(); ++i) {
         for (int j = i + 1; j < frames.size(); ++j) {
-            QVERIFY2(frames.at(i) != frames.at(j),
-                     qPrintable(QStringLiteral("frames %1 and %2 are the same").arg(i + 1).arg(j + 1)));
+            QVERIFY2(
+                frames.at(i) != frames.at(j),
+                qPrintable(QStringLiteral("frames %1 and %2 are the same").arg(i + 1).arg(j + 1)));
         }
     }
 }
@@ -190,16 +193,20 @@ void TestAboutFrames::reportedAngleFollowsTheLettering()
 {
     // The reported start and the drawn word must keep a fixed distance, or the
     // number tells a different story from the picture.
-    const double firstOffset = counterClockwiseTurn(aboutFrameAngle(1), letteringAngle(aboutFrame(1)));
+    const double firstOffset =
+        counterClockwiseTurn(aboutFrameAngle(1), letteringAngle(aboutFrame(1)));
     for (int number = 1; number <= kAboutFrameCount; ++number) {
         const double angle = aboutFrameAngle(number);
         QVERIFY(angle >= 0.0 && angle < 360.0);
         const int next = number % kAboutFrameCount + 1;
-        QVERIFY(std::abs(counterClockwiseTurn(angle, aboutFrameAngle(next)) - kExpectedStep) < 1e-9);
+        QVERIFY(std::abs(counterClockwiseTurn(angle, aboutFrameAngle(next)) - kExpectedStep) <
+                1e-9);
         const double offset = counterClockwiseTurn(angle, letteringAngle(aboutFrame(number)));
         const double drift = std::abs(std::remainder(offset - firstOffset, 360.0));
-        QVERIFY2(drift <= kAngleTolerance,
-                 qPrintable(QStringLiteral("frame %1 drifts %2 degrees").arg(number).arg(drift, 0, 'f', 2)));
+        QVERIFY2(
+            drift <= kAngleTolerance,
+            qPrintable(
+                QStringLiteral("frame %1 drifts %2 degrees").arg(number).arg(drift, 0, 'f', 2)));
     }
 }
 
@@ -207,8 +214,10 @@ void TestAboutFrames::everyFrameShowsLetteringAndGlobe()
 {
     for (int number = 1; number <= kAboutFrameCount; ++number) {
         const QImage frame = aboutFrame(number);
-        QVERIFY2(countPixels(frame, isLetterRed) > 60, qPrintable(QStringLiteral("frame %1").arg(number)));
-        QVERIFY2(countPixels(frame, isOceanBlue) > 400, qPrintable(QStringLiteral("frame %1").arg(number)));
+        QVERIFY2(countPixels(frame, isLetterRed) > 60,
+                 qPrintable(QStringLiteral("frame %1").arg(number)));
+        QVERIFY2(countPixels(frame, isOceanBlue) > 400,
+                 qPrintable(QStringLiteral("frame %1").arg(number)));
     }
 }
 
@@ -241,7 +250,8 @@ void TestAboutFrames::letteringKeepsItsSizeAllRoundTheTurn()
         least = std::min(least, red);
         most = std::max(most, red);
     }
-    QVERIFY2(least >= most * 0.95, qPrintable(QStringLiteral("red amounts range %1..%2").arg(least).arg(most)));
+    QVERIFY2(least >= most * 0.95,
+             qPrintable(QStringLiteral("red amounts range %1..%2").arg(least).arg(most)));
 }
 
 void TestAboutFrames::outOfRangeNumbersGiveNullImages()

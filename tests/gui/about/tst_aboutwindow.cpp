@@ -1,7 +1,6 @@
-#include "support/apphelper.h"
-
 #include "gui/about/aboutwindow.h"
 #include "gui/main/mainwindow.h"
+#include "support/apphelper.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -122,7 +121,8 @@ void TestAboutWindow::openedFromSpanishLeadsToSpanishAfterASwitch()
     TestApp app;
     auto *spanish = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
     spanish->findChild<QAction *>("mnucreditos")->trigger();
-    auto *about = qobject_cast<AboutWindow *>(app.app.registry().window(WindowKind::About, Lang::Spanish));
+    auto *about =
+        qobject_cast<AboutWindow *>(app.app.registry().window(WindowKind::About, Lang::Spanish));
     QVERIFY(about);
     QCOMPARE(app.app.registry().window(WindowKind::Main, Lang::Spanish), spanish); // stays open
     spanish->findChild<QAction *>("mnuenglish")->trigger();
@@ -140,7 +140,8 @@ void TestAboutWindow::secondAboutClickDoesNotRestartIt()
     TestApp app;
     auto *main = app.open<MainWindow>(WindowKind::Main, Lang::English);
     main->findChild<QAction *>("mnuAbout")->trigger();
-    auto *about = qobject_cast<AboutWindow *>(app.app.registry().window(WindowKind::About, Lang::English));
+    auto *about =
+        qobject_cast<AboutWindow *>(app.app.registry().window(WindowKind::About, Lang::English));
     QVERIFY(about);
     for (int i = 0; i < 5; ++i)
         about->Timer2_Timer();
@@ -170,7 +171,8 @@ void TestAboutWindow::startUpOpensTheSettingsLanguage()
     {
         TestApp app;
         app.app.start(settings);
-        auto *about = qobject_cast<AboutWindow *>(app.app.registry().window(WindowKind::About, Lang::English));
+        auto *about = qobject_cast<AboutWindow *>(
+            app.app.registry().window(WindowKind::About, Lang::English));
         QVERIFY(about);
         about->Timer1_Timer();
         TestApp::settle();
@@ -187,8 +189,8 @@ void TestAboutWindow::layout_data()
     QTest::addColumn<int>("noticeHeight");
     QTest::newRow("es") << int(Lang::Spanish) << "Acerca de \"Tessaron v1.1\"" << QSize(376, 390)
                         << "Acepto" << 73;
-    QTest::newRow("en") << int(Lang::English) << "About \"Tessaron v1.1\"" << QSize(382, 390) << "OK"
-                        << 57;
+    QTest::newRow("en") << int(Lang::English) << "About \"Tessaron v1.1\"" << QSize(382, 390)
+                        << "OK" << 57;
 }
 
 void TestAboutWindow::layout()

@@ -28,7 +28,10 @@ void TestWindowRegistry::eachTwinOnceAndAnewAfterClosing()
 {
     WindowRegistry registry;
     int made = 0;
-    registry.setFactory(WindowKind::Main, [&](Lang) { ++made; return new QWidget; });
+    registry.setFactory(WindowKind::Main, [&](Lang) {
+        ++made;
+        return new QWidget;
+    });
     QVERIFY(!registry.show(WindowKind::Compact, Lang::Spanish)); // not part of the program
 
     QVERIFY(registry.show(WindowKind::Main, Lang::Spanish));

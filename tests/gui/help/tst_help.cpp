@@ -39,7 +39,8 @@ void TestHelp::topicsResolveInBothFiles()
     static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
     for (const QRegularExpressionMatch &m : link.globalMatch(doc.html()))
         QVERIFY2(doc.hasAnchor(m.captured(1)), qPrintable(m.captured(1)));
-    QCOMPARE(doc.anchors().size(), QSet<QString>(doc.anchors().begin(), doc.anchors().end()).size());
+    QCOMPARE(doc.anchors().size(),
+             QSet<QString>(doc.anchors().begin(), doc.anchors().end()).size());
 }
 
 void TestHelp::keywordsFindByPartialWord()
@@ -85,8 +86,9 @@ void TestHelp::missingFileNamesItsPath()
     HelpViewer viewer;
     viewer.showHelp("/nonexistent/dir/help.hlp", HelpCommand::Contents, 0);
     QCOMPARE(viewer.view(), HelpViewer::View::Missing);
-    QVERIFY(viewer.findChild<QTextBrowser *>("helpBrowser")->toPlainText().contains(
-        "/nonexistent/dir/help.hlp"));
+    QVERIFY(viewer.findChild<QTextBrowser *>("helpBrowser")
+                ->toPlainText()
+                .contains("/nonexistent/dir/help.hlp"));
 }
 
 QTEST_MAIN(TestHelp)

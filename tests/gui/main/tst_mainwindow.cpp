@@ -1,9 +1,8 @@
-#include "support/apphelper.h"
-#include "support/messagetexts.h"
-
 #include "gui/main/mainwindow.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/menushortcutguard.h"
+#include "support/apphelper.h"
+#include "support/messagetexts.h"
 
 #include <QClipboard>
 #include <QKeyEvent>
@@ -34,9 +33,14 @@ Twin twin(Lang lang)
 {
     const ExpectedMessages &m = expectedMessages(lang);
     const bool es = lang == Lang::Spanish;
-    return {es ? "txtAdreca" : "txtaAdreca", es ? "lblAdrecaCom" : "lblaAdrecaCom",
-            es ? "lblAdreca" : "lblaAdreca", m.leadingHyphen, m.badCharacter(1),
-            m.badCharacter(2), m.badCharacter(3), m.tooLong};
+    return {es ? "txtAdreca" : "txtaAdreca",
+            es ? "lblAdrecaCom" : "lblaAdrecaCom",
+            es ? "lblAdreca" : "lblaAdreca",
+            m.leadingHyphen,
+            m.badCharacter(1),
+            m.badCharacter(2),
+            m.badCharacter(3),
+            m.tooLong};
 }
 
 QStringList captions(MainWindow *w, const Twin &t)
@@ -101,18 +105,22 @@ void TestMainWindow::typingAndPasting_data()
     for (Lang lang : {Lang::Spanish, Lang::English}) {
         const Twin t = twin(lang);
         const char *tag = lang == Lang::Spanish ? "es" : "en";
-        QTest::addRow("%s ab! typed", tag) << int(lang) << "ab!" << false
-                                           << QStringList{t.m2Pos3 + "|ab!"} << "ab" << "ab";
+        QTest::addRow("%s ab! typed", tag)
+            << int(lang) << "ab!" << false << QStringList{t.m2Pos3 + "|ab!"} << "ab"
+            << "ab";
         QTest::addRow("%s a!b!c pasted", tag)
-            << int(lang) << "a!b!c" << true
-            << QStringList{t.m2Pos2 + "|a!b!c", t.m2Pos3 + "|ab!c"} << "abc" << "abc";
-        QTest::addRow("%s -!a pasted", tag) << int(lang) << "-!a" << true
-                                            << QStringList{t.m1 + "|-!a", t.m2Pos1 + "|!a"}
-                                            << "a" << "a";
-        QTest::addRow("%s hyphen typed", tag) << int(lang) << "-" << false
-                                              << QStringList{t.m1 + "|-"} << "" << "";
+            << int(lang) << "a!b!c" << true << QStringList{t.m2Pos2 + "|a!b!c", t.m2Pos3 + "|ab!c"}
+            << "abc"
+            << "abc";
+        QTest::addRow("%s -!a pasted", tag)
+            << int(lang) << "-!a" << true << QStringList{t.m1 + "|-!a", t.m2Pos1 + "|!a"} << "a"
+            << "a";
+        QTest::addRow("%s hyphen typed", tag)
+            << int(lang) << "-" << false << QStringList{t.m1 + "|-"} << ""
+            << "";
         QTest::addRow("%s capitals kept in the box", tag)
-            << int(lang) << "AbC" << false << QStringList{} << "AbC" << "abc";
+            << int(lang) << "AbC" << false << QStringList{} << "AbC"
+            << "abc";
         const QString spaced = "a " + QString(43, u'b');
         QTest::addRow("%s 45 pasted with a space", tag)
             << int(lang) << spaced << true
@@ -196,7 +204,8 @@ void TestMainWindow::clickWithoutANameLaunchesNothing()
 {
     TestApp app;
     auto *w = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
-    for (const char *name : {"lblAdreca1", "lblAdreca2", "lblAdreca3", "lblAdreca4", "lblAdrecaCom"})
+    for (const char *name :
+         {"lblAdreca1", "lblAdreca2", "lblAdreca3", "lblAdreca4", "lblAdrecaCom"})
         QTest::mouseClick(w->findChild<QLabel *>(name), Qt::LeftButton);
     QVERIFY(app.desktop.launches.isEmpty());
     QVERIFY(app.app.state().AdrecaR.isEmpty());
@@ -211,7 +220,8 @@ void TestMainWindow::languageSwitchKeepsTheName()
     TestApp::settle();
 
     QVERIFY(!app.app.registry().window(WindowKind::Main, Lang::Spanish));
-    auto *english = qobject_cast<MainWindow *>(app.app.registry().window(WindowKind::Main, Lang::English));
+    auto *english =
+        qobject_cast<MainWindow *>(app.app.registry().window(WindowKind::Main, Lang::English));
     QVERIFY(english);
     QCOMPARE(app.app.registry().openCount(), 1);
     QCOMPARE(english->findChild<QLineEdit *>("txtaAdreca")->text(), QStringLiteral("abc-9"));
@@ -219,7 +229,8 @@ void TestMainWindow::languageSwitchKeepsTheName()
 
     action(english, "mnuespanol")->trigger();
     TestApp::settle();
-    auto *back = qobject_cast<MainWindow *>(app.app.registry().window(WindowKind::Main, Lang::Spanish));
+    auto *back =
+        qobject_cast<MainWindow *>(app.app.registry().window(WindowKind::Main, Lang::Spanish));
     QVERIFY(back);
     QCOMPARE(back->findChild<QLineEdit *>("txtAdreca")->text(), QStringLiteral("abc-9"));
     QCOMPARE(app.app.registry().openCount(), 1);
@@ -230,7 +241,8 @@ void TestMainWindow::languageSwitchKeepsTheName()
 
 void TestMainWindow::exitEndsAtOnce()
 {
-    for (auto [lang, key] : {std::pair{Lang::Spanish, Qt::Key_S}, std::pair{Lang::English, Qt::Key_E}}) {
+    for (auto [lang, key] :
+         {std::pair{Lang::Spanish, Qt::Key_S}, std::pair{Lang::English, Qt::Key_E}}) {
         TestApp app;
         auto *w = app.open<MainWindow>(WindowKind::Main, lang);
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -343,32 +355,44 @@ void TestMainWindow::laterWindowsKeepTheMainWindowOpen()
 void TestMainWindow::controlsAndMenus_data()
 {
     QTest::addColumn<int>("lang");
-    QTest::addColumn<QStringList>("buttons");  // name|caption|tooltip
-    QTest::addColumn<QStringList>("items");    // name|caption|shortcut
+    QTest::addColumn<QStringList>("buttons"); // name|caption|tooltip
+    QTest::addColumn<QStringList>("items");   // name|caption|shortcut
     QTest::newRow("es") << int(Lang::Spanish)
                         << QStringList{"Command3|&Favoritos|Ir a favoritos",
                                        "Command2|&Registros|Ver el registro de dominios",
                                        "Command1||Ir al formulario de simbologia",
                                        "Command4|Guardar|Guardar en favoritos",
                                        "Command7|Guardar|Guardar en favoritos"}
-                        << QStringList{"mnuopciones|&Opciones|", "mnusimbologia|Simbologia|",
-                                       "mnuregistro|Registro dominios|", "mnufavoritos|Favoritos|Ctrl+F",
-                                       "mnuformred|Formulario reducido|Ctrl+R", "mnusalir|Salir|Ctrl+S",
-                                       "mnuidioma|&Language|", "mnuenglish|English|",
-                                       "mnuayuda|&Ayuda|", "mnuuayuda|Ayuda|F1",
-                                       "mnuaysobre|Ayuda sobre ...|", "mnucreditos|Acerca de ...|"};
+                        << QStringList{"mnuopciones|&Opciones|",
+                                       "mnusimbologia|Simbologia|",
+                                       "mnuregistro|Registro dominios|",
+                                       "mnufavoritos|Favoritos|Ctrl+F",
+                                       "mnuformred|Formulario reducido|Ctrl+R",
+                                       "mnusalir|Salir|Ctrl+S",
+                                       "mnuidioma|&Language|",
+                                       "mnuenglish|English|",
+                                       "mnuayuda|&Ayuda|",
+                                       "mnuuayuda|Ayuda|F1",
+                                       "mnuaysobre|Ayuda sobre ...|",
+                                       "mnucreditos|Acerca de ...|"};
     QTest::newRow("en") << int(Lang::English)
                         << QStringList{"Command3|&Favorites|Go to favorites",
                                        "Command2|&Registers|Go to register of domains",
                                        "Command1||Go to simbology form",
                                        "Command5|Save|Save in favorites",
                                        "Command6|Save|Save in favorites"}
-                        << QStringList{"mnuoptions|&Options|", "mnusimbology|Simbology|",
-                                       "mnuregister|Register|", "mnufavorite|Favorites|Ctrl+F",
-                                       "mnureduced|Reduced form|Ctrl+R", "mnuexit|Exit|Ctrl+E",
-                                       "mnuidioma|&Idioma|", "mnuespanol|Español|",
-                                       "mnuhelp|&Help|", "mnuhelpe|Help|F1",
-                                       "mnuhab|Help about ...|", "mnuAbout|About Tessaron|"};
+                        << QStringList{"mnuoptions|&Options|",
+                                       "mnusimbology|Simbology|",
+                                       "mnuregister|Register|",
+                                       "mnufavorite|Favorites|Ctrl+F",
+                                       "mnureduced|Reduced form|Ctrl+R",
+                                       "mnuexit|Exit|Ctrl+E",
+                                       "mnuidioma|&Idioma|",
+                                       "mnuespanol|Español|",
+                                       "mnuhelp|&Help|",
+                                       "mnuhelpe|Help|F1",
+                                       "mnuhab|Help about ...|",
+                                       "mnuAbout|About Tessaron|"};
 }
 
 void TestMainWindow::controlsAndMenus()

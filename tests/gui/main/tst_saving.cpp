@@ -1,8 +1,7 @@
+#include "gui/main/mainwindow.h"
 #include "support/apphelper.h"
 #include "support/messagetexts.h"
 #include "support/storehelper.h"
-
-#include "gui/main/mainwindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,9 +58,8 @@ void TestSaving::savesOnceThenRefusesTheDuplicate()
     save(w, 4);
     save(w, 7); // the same name in another family is another address
     QCOMPARE(app.desktop.messages, (QStringList{t.noAddress, t.saved, t.alreadySaved, t.saved}));
-    QCOMPARE(storedRows(app.storePath()),
-             (QStringList{"http://www.tessaron-abc-rmt.com|abc|r",
-                          "http://www.tessaron-abc-piq.com|abc|p"}));
+    QCOMPARE(storedRows(app.storePath()), (QStringList{"http://www.tessaron-abc-rmt.com|abc|r",
+                                                       "http://www.tessaron-abc-piq.com|abc|p"}));
     QCOMPARE(app.app.state().CodiP, QStringLiteral("piq"));
     QCOMPARE(app.app.state().AdrecaR, QStringLiteral("http://www.tessaron-abc-rmt.com"));
 }
@@ -163,7 +161,8 @@ void TestSaving::savingRecoversWhenTheStoreIsReplaced()
     QCOMPARE(app.desktop.messages, (QStringList{t.saved, t.saved}));
     QCOMPARE(storedRows(app.storePath()), QStringList{"http://www.tessaron-abc-cto.com|abc|c"});
     // Nothing went into the store that was moved away.
-    QCOMPARE(storedRows(app.storePath() + ".old"), QStringList{"http://www.tessaron-abc-rmt.com|abc|r"});
+    QCOMPARE(storedRows(app.storePath() + ".old"),
+             QStringList{"http://www.tessaron-abc-rmt.com|abc|r"});
 }
 
 int main(int argc, char **argv)
