@@ -13,20 +13,20 @@ using namespace tessaron;
 
 namespace {
 
-// A message and the box text at that moment, as "M2:3|ab!" or "M1|-a".
+// A message and the box text at that moment, as "bad:3|ab!" or "hyphen|-a".
 QString describe(const NameCheckResult &result, qsizetype index)
 {
     const NameCheckMessage &m = result.messages().at(index);
     QString kind;
     switch (m.kind) {
     case NameCheckMessage::Kind::LeadingHyphen:
-        kind = QStringLiteral("M1");
+        kind = QStringLiteral("hyphen");
         break;
     case NameCheckMessage::Kind::BadCharacter:
-        kind = QStringLiteral("M2:%1").arg(m.position);
+        kind = QStringLiteral("bad:%1").arg(m.position);
         break;
     case NameCheckMessage::Kind::TooLong:
-        kind = QStringLiteral("M3");
+        kind = QStringLiteral("long");
         break;
     }
     return kind + u'|' + result.boxTextAt(index);
@@ -68,13 +68,13 @@ public:
                 ++i;
                 const char32_t c = asciiLower(box[i - 1]);
                 if (c == U'-' && i == 1) {
-                    show(QStringLiteral("M1"));
+                    show(QStringLiteral("hyphen"));
                     scan = false;
                     setText(n == 1 ? std::u32string() : box.substr(1));
                     n = box.size();
                 }
                 if (scan && !isAllowedCharacter(c)) {
-                    show(QStringLiteral("M2:%1").arg(i));
+                    show(QStringLiteral("bad:%1").arg(i));
                     if (n == 1) {
                         setText({});
                         scan = false;
@@ -94,7 +94,7 @@ public:
             labels = QStringLiteral("?");
         }
         if (n > 40) {
-            show(QStringLiteral("M3"));
+            show(QStringLiteral("long"));
             setText(box.substr(0, 40));
         }
         if (n >= 1 && n <= 40)
@@ -133,47 +133,47 @@ void TestNameCheck::corrections_data()
                            << "?";
     QTest::newRow("capital kept in box") << "A" << QStringList{} << "A"
                                          << "a";
-    QTest::newRow("hyphen alone") << "-" << QStringList{"M1|-"} << ""
+    QTest::newRow("hyphen alone") << "-" << QStringList{"hyphen|-"} << ""
                                   << "?";
-    QTest::newRow("bad alone") << "!" << QStringList{"M2:1|!"} << ""
+    QTest::newRow("bad alone") << "!" << QStringList{"bad:1|!"} << ""
                                << "?";
-    QTest::newRow("ab!") << "ab!" << QStringList{"M2:3|ab!"} << "ab"
+    QTest::newRow("ab!") << "ab!" << QStringList{"bad:3|ab!"} << "ab"
                          << "ab";
-    QTest::newRow("a!b!c pasted") << "a!b!c" << QStringList{"M2:2|a!b!c", "M2:3|ab!c"} << "abc"
+    QTest::newRow("a!b!c pasted") << "a!b!c" << QStringList{"bad:2|a!b!c", "bad:3|ab!c"} << "abc"
                                   << "abc";
-    QTest::newRow("-!a pasted") << "-!a" << QStringList{"M1|-!a", "M2:1|!a"} << "a"
+    QTest::newRow("-!a pasted") << "-!a" << QStringList{"hyphen|-!a", "bad:1|!a"} << "a"
                                 << "a";
-    QTest::newRow("!-a: hyphen comes first") << "!-a" << QStringList{"M2:1|!-a", "M1|-a"} << "a"
+    QTest::newRow("!-a: hyphen comes first") << "!-a" << QStringList{"bad:1|!-a", "hyphen|-a"} << "a"
                                              << "a";
-    QTest::newRow("doubled leading hyphen") << "--a" << QStringList{"M1|--a", "M1|-a"} << "a"
+    QTest::newRow("doubled leading hyphen") << "--a" << QStringList{"hyphen|--a", "hyphen|-a"} << "a"
                                             << "a";
-    QTest::newRow("two bad in a row") << "a!!b" << QStringList{"M2:2|a!!b", "M2:2|a!b"} << "ab"
+    QTest::newRow("two bad in a row") << "a!!b" << QStringList{"bad:2|a!!b", "bad:2|a!b"} << "ab"
                                       << "ab";
-    QTest::newRow("two characters, first bad") << ".a" << QStringList{"M2:1|.a"} << "a"
+    QTest::newRow("two characters, first bad") << ".a" << QStringList{"bad:1|.a"} << "a"
                                                << "a";
-    QTest::newRow("two characters, second bad") << "a." << QStringList{"M2:2|a."} << "a"
+    QTest::newRow("two characters, second bad") << "a." << QStringList{"bad:2|a."} << "a"
                                                 << "a";
     QTest::newRow("inner hyphens accepted") << "a--b-" << QStringList{} << "a--b-"
                                             << "a--b-";
     QTest::newRow("forty kept") << forty << QStringList{} << forty << forty;
     QTest::newRow("41st character, caret in the middle")
         << forty.left(20) + u'Z' + forty.mid(20)
-        << QStringList{"M3|" + forty.left(20) + u'Z' + forty.mid(20)}
+        << QStringList{"long|" + forty.left(20) + u'Z' + forty.mid(20)}
         << forty.left(20) + u'Z' + forty.mid(20, 19) << (forty.left(20) + u'z' + forty.mid(20, 19));
     const QString spaced = QStringLiteral("a ") + QString(43, u'b'); // 45 characters
     QTest::newRow("45 pasted, space second")
-        << spaced << QStringList{"M2:2|" + spaced, "M3|a" + QString(43, u'b')}
+        << spaced << QStringList{"bad:2|" + spaced, "long|a" + QString(43, u'b')}
         << "a" + QString(39, u'b') << "a" + QString(39, u'b');
     QTest::newRow("too long with a hyphen first")
-        << u'-' + forty + u'x' << QStringList{"M1|-" + forty + u'x', "M3|" + forty + u'x'} << forty
+        << u'-' + forty + u'x' << QStringList{"hyphen|-" + forty + u'x', "long|" + forty + u'x'} << forty
         << forty;
     QTest::newRow("accented letter and n tilde")
-        << "añé" << QStringList{"M2:2|añé", "M2:2|aé"} << "a"
+        << "añé" << QStringList{"bad:2|añé", "bad:2|aé"} << "a"
         << "a";
     QTest::newRow("surrogate pair is one character")
         << QString::fromUtf8("a\xF0\x9F\x98\x80"
                              "b")
-        << QStringList{QString::fromUtf8("M2:2|a\xF0\x9F\x98\x80"
+        << QStringList{QString::fromUtf8("bad:2|a\xF0\x9F\x98\x80"
                                          "b")}
         << "ab"
         << "ab";
@@ -231,7 +231,7 @@ void TestNameCheck::unicodeIsNeverLowerCasedIntoAName()
 {
     QFETCH(QString, character);
     const NameCheckResult result = checkName(QStringLiteral("ab") + character);
-    QCOMPARE(describeAll(result), QStringList{"M2:3|ab" + character});
+    QCOMPARE(describeAll(result), QStringList{"bad:3|ab" + character});
     QCOMPARE(result.finalText(), QStringLiteral("ab"));
 }
 
