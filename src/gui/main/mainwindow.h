@@ -25,8 +25,6 @@ class MainWindow : public QMainWindow {
 public:
     MainWindow(Lang lang, const AppContext &context);
 
-    [[nodiscard]] MainModel &model() { return *m_model; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
