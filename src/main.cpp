@@ -1,5 +1,4 @@
 #include "core/cli/commandline.h"
-#include "core/cli/terminationwatcher.h"
 #include "core/settings/ini.h"
 #include "core/settings/startup.h"
 #include "core/version.h"
@@ -81,12 +80,5 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(applicationIcon());
     SystemDesktop desktop;
     Application tessaron(desktop, QCoreApplication::applicationDirPath());
-    QObject::connect(
-        &tessaron.registry(), &WindowRegistry::quitRequested, &app,
-        [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-    TerminationWatcher termination;
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &app,
-                     [&tessaron] { tessaron.registry().exitNow(); });
-    tessaron.start(settingsFilePath());
-    return QApplication::exec();
+    return tessaron.run(settingsFilePath());
 }

@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QUrl>
 
@@ -20,6 +21,19 @@ QWidget *asWidget(QObject *window)
     return widget ? widget->window() : nullptr;
 }
 
+// A modal box with the title "Tessaron" and no icon; the button pressed. The box
+// is a child of the window that asks, and the program may end while it is open
+// (a logout, Exit): the window then takes the box with it, so the box must not
+// also live on this stack.
+int showBox(QObject *window, const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::NoIcon, kTitle, text, buttons, asWidget(window));
+    const int pressed = box->exec();
+    delete box.data();
+    return pressed;
+}
+
 } // namespace
 
 SystemDesktop::~SystemDesktop()
@@ -29,15 +43,12 @@ SystemDesktop::~SystemDesktop()
 
 void SystemDesktop::message(QObject *window, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, asWidget(window));
-    box.exec();
+    showBox(window, text, QMessageBox::Ok);
 }
 
 bool SystemDesktop::question(QObject *window, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No,
-                    asWidget(window));
-    return box.exec() == QMessageBox::Yes;
+    return showBox(window, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool SystemDesktop::startBrowser(const QString &program, const QString &address)

@@ -1,8 +1,11 @@
 #include "gui/app/application.h"
 
+#include "core/cli/terminationwatcher.h"
 #include "core/settings/startup.h"
 #include "gui/about/aboutwindow.h"
 #include "gui/main/mainwindow.h"
+
+#include <QCoreApplication>
 
 namespace tessaron {
 
@@ -32,6 +35,20 @@ void Application::start(const QString &settingsFile)
     // The About window is the start-up screen; it finds the browser and leads on
     // to the main window of the same language.
     m_registry.show(WindowKind::About, startLanguage(settingsFile));
+}
+
+int Application::run(const QString &settingsFile)
+{
+    // The connections last as long as this run: `ending` goes with it.
+    QObject ending;
+    QObject::connect(
+        &m_registry, &WindowRegistry::quitRequested, &ending, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &ending,
+                     [this] { m_registry.exitNow(); });
+    start(settingsFile);
+    return QCoreApplication::exec();
 }
 
 } // namespace tessaron

@@ -16,6 +16,10 @@ public:
 
     // Reads the start-up language from the settings file and opens the first window.
     void start(const QString &settingsFile);
+    // Starts, then runs the event loop until the program ends: its last window
+    // closed, Exit, or SIGTERM / SIGINT (a logout, a Ctrl+C), whatever box is open
+    // then. The exit status.
+    int run(const QString &settingsFile);
 
     [[nodiscard]] ModTessaron &state() { return m_state; }
     [[nodiscard]] WindowRegistry &registry() { return m_registry; }

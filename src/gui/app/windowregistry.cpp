@@ -72,13 +72,13 @@ void WindowRegistry::checkLastWindow()
 void WindowRegistry::exitNow()
 {
     m_exiting = true;
+    // Hidden, not deleted: the program may be inside a window's own code, say a
+    // message shown from a key press in its name box, and that window must not go
+    // while it runs. The windows go with the registry, after the event loop.
     for (const QPointer<QWidget> &w : std::as_const(m_windows)) {
-        if (w) {
+        if (w)
             w->hide();
-            w->deleteLater();
-        }
     }
-    m_windows.clear();
     Q_EMIT quitRequested();
 }
 

@@ -37,7 +37,8 @@ public:
     [[nodiscard]] QWidget *window(WindowKind kind, Lang lang) const;
     [[nodiscard]] int openCount() const;
 
-    // Ends the program at once: every window goes, no question is asked.
+    // Ends the program at once: every window is hidden, no question is asked, and
+    // the windows are deleted with the registry.
     void exitNow() override;
 
 Q_SIGNALS:

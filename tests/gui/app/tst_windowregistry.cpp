@@ -74,17 +74,23 @@ void TestWindowRegistry::programEndsWithItsLastWindow()
 
 void TestWindowRegistry::exitClosesEverything()
 {
-    WindowRegistry registry;
-    registry.setFactory(WindowKind::Main, [](Lang) { return new QWidget; });
-    QSignalSpy quit(&registry, &WindowRegistry::quitRequested);
-    registry.show(WindowKind::Main, Lang::Spanish);
-    QPointer<QWidget> w = registry.window(WindowKind::Main, Lang::Spanish);
-    registry.exitNow();
-    QCOMPARE(quit.count(), 1);
-    settle();
+    QPointer<QWidget> w;
+    {
+        WindowRegistry registry;
+        registry.setFactory(WindowKind::Main, [](Lang) { return new QWidget; });
+        QSignalSpy quit(&registry, &WindowRegistry::quitRequested);
+        registry.show(WindowKind::Main, Lang::Spanish);
+        w = registry.window(WindowKind::Main, Lang::Spanish);
+        registry.exitNow();
+        QCOMPARE(quit.count(), 1);
+        settle();
+        // Gone from the screen at once; deleted only with the registry, after the
+        // event loop, so that no window goes while its own code runs.
+        QVERIFY(w && !w->isVisible());
+        QCOMPARE(registry.openCount(), 0);
+        QVERIFY(!registry.show(WindowKind::Main, Lang::Spanish));
+    }
     QVERIFY(w.isNull());
-    QCOMPARE(registry.openCount(), 0);
-    QVERIFY(!registry.show(WindowKind::Main, Lang::Spanish));
 }
 
 void TestWindowRegistry::askingAgainWhileItIsBeingMadeMakesNoSecondCopy()
