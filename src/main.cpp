@@ -43,9 +43,10 @@ int runCommand(int argc, char **argv, const CommandLineRequest &request)
     case CommandLineRequest::Action::SetLanguage: {
         const QString path = settingsFilePath();
         const Lang lang = request.language == u"english" ? Lang::English : Lang::Spanish;
+        QString why;
         if (EscriureIni(QStringLiteral("Idioma"), QStringLiteral("Inici"), languageSetting(lang),
-                        path) != u"1") {
-            err << "tessaron: could not write the settings file " << path << '\n';
+                        path, &why) != u"1") {
+            err << "tessaron: could not write the settings file " << path << ": " << why << '\n';
             return 1;
         }
         return 0;

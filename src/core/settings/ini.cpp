@@ -1,21 +1,17 @@
 #include "core/settings/ini.h"
 
+#include "core/settings/profiletext.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
-#include <QStringList>
 
 #include <optional>
 
 namespace tessaron {
 
 namespace {
-
-// A settings file is a few lines; anything far larger is not one, and reading it
-// would only slow the start.
-constexpr qint64 kMaxIniFileSize = 1024 * 1024;
 
 struct IniLine {
     enum class Kind { Other, Section, Key } kind = Kind::Other;
@@ -48,28 +44,6 @@ IniLine parseLine(const QString &line)
     return parsed;
 }
 
-// The file's lines, or nothing when it cannot be read as a settings file.
-std::optional<QStringList> readLines(const QString &path, bool *crlf = nullptr)
-{
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxIniFileSize)
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(kMaxIniFileSize + 1);
-    if (bytes.size() > kMaxIniFileSize)
-        return std::nullopt;
-    if (crlf)
-        *crlf = bytes.contains("\r\n");
-    QString text = QString::fromUtf8(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 bool sameName(const QString &a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -84,12 +58,12 @@ bool unsafe(const QString &text)
 
 QString LlegirIni(const QString &section, const QString &key, const QString &file)
 {
-    const std::optional<QStringList> lines = readLines(file);
-    if (!lines)
+    const std::optional<ProfileText> text = ProfileText::read(file, nullptr);
+    if (!text)
         return {};
     bool inSection = false;
-    for (const QString &line : *lines) {
-        const IniLine parsed = parseLine(line);
+    for (qsizetype i = 0; i < text->size(); ++i) {
+        const IniLine parsed = parseLine(text->line(i));
         if (parsed.kind == IniLine::Kind::Section) {
             if (inSection)
                 break; // the first section of that name is the one that counts
@@ -103,38 +77,48 @@ QString LlegirIni(const QString &section, const QString &key, const QString &fil
 }
 
 QString EscriureIni(const QString &section, const QString &key, const QString &value,
-                    const QString &file)
+                    const QString &file, QString *why)
 {
+    const auto fail = [why](const QString &reason) {
+        if (why)
+            *why = reason;
+        return QStringLiteral("0");
+    };
     const QString sectionName = section.trimmed();
     const QString keyName = key.trimmed();
     // A line break or a bracket would make the file say something else than asked.
     if (sectionName.isEmpty() || keyName.isEmpty() || unsafe(sectionName) || unsafe(keyName) ||
         unsafe(value) || sectionName.contains(u']') || keyName.contains(u'=') ||
         keyName.startsWith(u'[') || keyName.startsWith(u';'))
-        return QStringLiteral("0");
+        return fail(QStringLiteral("the section, key or value would change the file's lines"));
 
-    QStringList lines;
-    bool crlf = false;
-    if (QFileInfo::exists(file)) {
-        const std::optional<QStringList> existing = readLines(file, &crlf);
+    ProfileText text;
+    const QFileInfo info(file);
+    if (info.exists() || info.isSymLink()) {
+        QString reason;
+        std::optional<ProfileText> existing = ProfileText::read(file, &reason);
         if (!existing)
-            return QStringLiteral("0"); // never overwrite what could not be read
-        lines = *existing;
+            return fail(reason); // never overwrite what could not be read
+        text = std::move(*existing);
     }
 
     const QString newLine = keyName + u'=' + value;
+    const QString sectionLine = u'[' + sectionName + u']';
+    if (!text.canHold(newLine) || !text.canHold(sectionLine))
+        return fail(QStringLiteral("the file is in Latin-1, which cannot hold the new line"));
     qsizetype sectionAt = -1;
     qsizetype lastOfSection = -1;
     qsizetype keyAt = -1;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const IniLine parsed = parseLine(lines.at(i));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QString line = text.line(i);
+        const IniLine parsed = parseLine(line);
         if (parsed.kind == IniLine::Kind::Section) {
             if (sectionAt >= 0)
                 break;
             if (sameName(parsed.name, sectionName))
                 sectionAt = lastOfSection = i;
         } else if (sectionAt >= 0) {
-            if (!lines.at(i).trimmed().isEmpty())
+            if (!line.trimmed().isEmpty())
                 lastOfSection = i;
             if (parsed.kind == IniLine::Kind::Key && sameName(parsed.name, keyName)) {
                 keyAt = i;
@@ -143,22 +127,29 @@ QString EscriureIni(const QString &section, const QString &key, const QString &v
         }
     }
     if (keyAt >= 0) {
-        lines[keyAt] = newLine;
+        text.replace(keyAt, newLine);
     } else if (sectionAt >= 0) {
-        lines.insert(lastOfSection + 1, newLine);
+        text.insert(lastOfSection + 1, newLine);
     } else {
-        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-            lines << QString();
-        lines << u'[' + sectionName + u']' << newLine;
+        if (text.size() > 0 && !text.line(text.size() - 1).trimmed().isEmpty())
+            text.append(QString());
+        text.append(sectionLine);
+        text.append(newLine);
     }
 
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QSaveFile out(file);
+    const QString folder = info.absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("its folder %1 cannot be made").arg(folder));
+    // A settings file that is a link to another (kept with the user's other
+    // settings, say) stays a link: the file it points at is the one rewritten.
+    const QString target = info.isSymLink() ? info.symLinkTarget() : file;
+    QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
-        return QStringLiteral("0");
-    const QString eol = crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    out.write((lines.join(eol) + eol).toUtf8());
-    return out.commit() ? QStringLiteral("1") : QStringLiteral("0");
+        return fail(out.errorString());
+    out.write(text.bytes());
+    if (!out.commit())
+        return fail(out.errorString());
+    return QStringLiteral("1");
 }
 
 QString settingsFilePath()

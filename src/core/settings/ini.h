@@ -14,10 +14,11 @@ namespace tessaron {
 [[nodiscard]] QString LlegirIni(const QString &section, const QString &key, const QString &file);
 
 // Writes one value, creating the file, section or key as needed and keeping every
-// other line as it was. The file is replaced atomically: a crash while writing
-// leaves the old file or the new one. "1" on success, "0" on failure.
+// other line byte for byte as it was, in the file's own encoding. The file is
+// replaced atomically: a crash while writing leaves the old file or the new one.
+// "1" on success, "0" on failure, with the reason in `why`.
 QString EscriureIni(const QString &section, const QString &key, const QString &value,
-                    const QString &file);
+                    const QString &file, QString *why = nullptr);
 
 // "tessaron.ini" in the user's configuration directory ($XDG_CONFIG_HOME, by
 // default ~/.config).

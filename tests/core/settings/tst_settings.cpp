@@ -2,6 +2,7 @@
 #include "core/settings/startup.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,6 +37,11 @@ private Q_SLOTS:
     void writeCreatesFileSectionAndKey();
     void writeKeepsEveryOtherLine();
     void writeFailsClearly();
+    void writeKeepsTheFileEncoding_data();
+    void writeKeepsTheFileEncoding();
+    void writeKeepsRandomBytes();
+    void languageOptionSaysWhyItCannotWrite_data();
+    void languageOptionSaysWhyItCannotWrite();
     void settingsPathFollowsXdg();
     void languageOption();
 };
@@ -172,6 +178,116 @@ void TestSettings::writeFailsClearly()
     writeFile(huge, big);
     QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", huge), QStringLiteral("0"));
     QCOMPARE(readFile(huge).size(), big.size());
+}
+
+namespace {
+
+QByteArray utf16(const QString &text, bool littleEndian)
+{
+    QByteArray bytes = littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    for (QChar c : text) {
+        const char low = char(c.unicode() & 0xFF);
+        const char high = char(c.unicode() >> 8);
+        bytes.append(littleEndian ? low : high);
+        bytes.append(littleEndian ? high : low);
+    }
+    return bytes;
+}
+
+} // namespace
+
+void TestSettings::writeKeepsTheFileEncoding_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("Latin-1 comment") << QByteArray("; configuraci\xf3n\n[Idioma]\nInici=Espanyol\n")
+                                     << QByteArray("; configuraci\xf3n\n[Idioma]\nInici=Angles\n");
+    QTest::newRow("UTF-8 with a byte-order mark")
+        << QByteArray("\xEF\xBB\xBF[Idioma]\nInici=Espanyol\n; configuraci\xc3\xb3n\n")
+        << QByteArray("\xEF\xBB\xBF[Idioma]\nInici=Angles\n; configuraci\xc3\xb3n\n");
+    QTest::newRow("UTF-16 little-endian")
+        << utf16("[Idioma]\r\nInici=Espanyol\r\n; configuración\r\n", true)
+        << utf16("[Idioma]\r\nInici=Angles\r\n; configuración\r\n", true);
+    QTest::newRow("UTF-16 big-endian, section added")
+        << utf16("; configuración\r\n", false)
+        << utf16("; configuración\r\n\r\n[Idioma]\r\nInici=Angles\r\n", false);
+    QTest::newRow("no line feed at the end")
+        << QByteArray("[Idioma]\nInici=Espanyol") << QByteArray("[Idioma]\nInici=Angles");
+    QTest::newRow("section added after a last line without a line feed")
+        << QByteArray("[Other]\nX=1") << QByteArray("[Other]\nX=1\n\n[Idioma]\nInici=Angles\n");
+}
+
+void TestSettings::writeKeepsTheFileEncoding()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tessaron.ini");
+    writeFile(path, before);
+    QCOMPARE(tessaron::startLanguage(path), Lang::Spanish);
+    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", path), QStringLiteral("1"));
+    QCOMPARE(readFile(path), after);
+    QCOMPARE(tessaron::startLanguage(path), Lang::English);
+}
+
+void TestSettings::writeKeepsRandomBytes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tessaron.ini");
+    QRandomGenerator random(4600);
+    QByteArray before(4600, '\0');
+    for (char &c : before)
+        c = char(random.bounded(256));
+    writeFile(path, before);
+    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", path), QStringLiteral("1"));
+    const QByteArray after = readFile(path);
+    QVERIFY(after.startsWith(before));
+    QVERIFY2(after.size() - before.size() <= 30, qPrintable(QString::number(after.size())));
+    QCOMPARE(LlegirIni("Idioma", "Inici", path), QStringLiteral("Angles"));
+
+    // A character Latin-1 cannot hold is refused rather than written in another encoding.
+    QString why;
+    QCOMPARE(EscriureIni("Idioma", "Otra", "\u0107", path, &why), QStringLiteral("0"));
+    QVERIFY(why.contains("Latin-1"));
+    QCOMPARE(readFile(path), after);
+}
+
+void TestSettings::languageOptionSaysWhyItCannotWrite_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a directory") << "directory"
+                                 << "it is a directory";
+    QTest::newRow("too large") << "large"
+                               << "larger than";
+    QTest::newRow("its folder is a file") << "folder"
+                                          << "cannot be made";
+}
+
+void TestSettings::languageOptionSaysWhyItCannotWrite()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString config = dir.path();
+    if (fault == "directory") {
+        QVERIFY(QDir(dir.path()).mkdir("tessaron.ini"));
+    } else if (fault == "large") {
+        writeFile(dir.filePath("tessaron.ini"), QByteArray(2 * 1024 * 1024, ';'));
+    } else {
+        writeFile(dir.filePath("plain"), "a file");
+        config = dir.filePath("plain/config");
+    }
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config);
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("TESSARON_BINARY"), {"--language", "english"});
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitCode(), 1);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.contains(QDir(config).filePath("tessaron.ini")), qPrintable(err));
+    QVERIFY2(err.contains(reason), qPrintable(err));
 }
 
 void TestSettings::settingsPathFollowsXdg()
