@@ -1,4 +1,6 @@
+#include "core/cli/codestream.h"
 #include "core/cli/commandline.h"
+#include "core/cli/terminaltext.h"
 #include "core/settings/ini.h"
 #include "core/settings/startup.h"
 #include "core/version.h"
@@ -11,7 +13,10 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 using namespace tessaron;
 
@@ -21,8 +26,46 @@ QStringList argumentsOf(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(decodeBytes(argv[i]));
     return arguments;
+}
+
+// Qt ends the program with abort() when its platform cannot start, as with a
+// DISPLAY that does not answer. While the application is made, Qt's messages are
+// held back, so that such a failure is said in one line with exit status 1.
+QList<QString> g_heldMessages;
+
+void holdStartMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        g_heldMessages.append(message);
+        return;
+    }
+    const bool deadDisplay =
+        std::any_of(g_heldMessages.cbegin(), g_heldMessages.cend(), [](const QString &held) {
+            return held.contains(u"could not connect to display");
+        });
+    QString said;
+    if (deadDisplay) {
+        said = QStringLiteral("tessaron: the display named in DISPLAY (\"%1\") cannot be opened.\n")
+                   .arg(printable(qEnvironmentVariable("DISPLAY")));
+    } else {
+        for (const QString &held : std::as_const(g_heldMessages))
+            said += held + u'\n';
+        said += QStringLiteral("tessaron: ") + message + u'\n';
+    }
+    std::fputs(said.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// The messages held back while the application was made, said after all.
+void releaseStartMessages()
+{
+    qInstallMessageHandler(nullptr);
+    for (const QString &held : std::as_const(g_heldMessages))
+        std::fprintf(stderr, "%s\n", held.toLocal8Bit().constData());
+    g_heldMessages.clear();
 }
 
 int runCommand(int argc, char **argv, const CommandLineRequest &request)
@@ -32,6 +75,8 @@ int runCommand(int argc, char **argv, const CommandLineRequest &request)
     QTextStream err(stderr);
     switch (request.action) {
     case CommandLineRequest::Action::Codes:
+        if (request.namesFromInput)
+            return streamCodes(STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO);
         return printCodes(request.names, out, err);
     case CommandLineRequest::Action::Help:
     case CommandLineRequest::Action::Version:
@@ -63,18 +108,24 @@ int main(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("tessaron"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    const CommandLineRequest request = parseCommandLine(argumentsOf(argc, argv));
+    const CommandLineRequest request =
+        parseCommandLine(argumentsOf(argc, argv), ::isatty(STDIN_FILENO) == 1);
     if (request.action != CommandLineRequest::Action::StartDesktop)
         return runCommand(argc, argv, request);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("tessaron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                   "Tessaron is a desktop program; run it under a virtual display:\n"
-                   "    xvfb-run -a tessaron\n",
-                   stderr);
+        // The hint names the program as it was started, so it works as written.
+        const QString hint =
+            QStringLiteral("tessaron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is "
+                           "set).\nTessaron is a desktop program; run it under a virtual "
+                           "display:\n    xvfb-run -a %1\n")
+                .arg(printable(decodeBytes(argv[0]), 4096));
+        std::fputs(hint.toLocal8Bit().constData(), stderr);
         return 1;
     }
+    qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv);
+    releaseStartMessages();
     // The program ends when its own windows are gone, not when a help window is the last.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();

@@ -1,5 +1,6 @@
 #include "core/cli/commandline.h"
 
+#include "core/cli/terminaltext.h"
 #include "core/coding/addresses.h"
 #include "core/coding/figurecoding.h"
 #include "core/coding/namecheck.h"
@@ -12,12 +13,28 @@ namespace tessaron {
 
 namespace {
 
-QString describeCharacter(const QString &text)
+QString describeCharacter(char32_t c)
 {
-    const char32_t c = text.toUcs4().value(0);
     if (c >= 0x21 && c < 0x7f)
-        return QStringLiteral("'%1'").arg(text);
+        return QStringLiteral("'%1'").arg(QChar(char16_t(c)));
+    if (isEscapedByte(c))
+        return QStringLiteral("byte %1").arg(printable(QString(QChar(char16_t(c)))));
     return QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+// The character at `index`, counting a surrogate pair as one; a lone surrogate
+// (an invalid byte, as decodeBytes() keeps it) stands for itself.
+char32_t characterAt(const QString &text, qsizetype index)
+{
+    for (qsizetype i = 0; i < text.size(); ++i, --index) {
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (index == 0)
+            return pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+        if (pair)
+            ++i;
+    }
+    return 0;
 }
 
 // Qt's own options (-platform, -style, ...), which QApplication takes for itself.
@@ -71,7 +88,7 @@ struct ParsedArguments {
     bool version = false;
     bool codes = false;
     bool language = false;
-    QString languageValue;
+    QStringList languageValues;
     QStringList positional;
 };
 
@@ -98,26 +115,30 @@ ParsedArguments parseArguments(const QStringList &arguments)
                                  QStringLiteral("A domain name, with --codes."),
                                  QStringLiteral("[NAME...]"));
 
-    // Every word after --codes is a name, even one that begins with a hyphen: the
-    // check, not the option parser, is what refuses "-abc".
+    // Every word after --codes is a name, even one that begins with a hyphen or is
+    // "--": the check, not the option parser, is what refuses "-abc".
     QStringList words = withoutQtOptions(arguments);
+    QStringList names;
     const qsizetype codesAt = words.indexOf(QStringLiteral("--codes"));
-    if (codesAt > 0 && !words.mid(codesAt + 1).contains(QStringLiteral("--")))
-        words.insert(codesAt + 1, QStringLiteral("--"));
+    if (codesAt > 0) {
+        names = words.mid(codesAt + 1);
+        words.resize(codesAt + 1);
+    }
 
     ParsedArguments parsed;
     if (!parser.parse(words)) {
         parsed.error = parser.errorText();
         return parsed;
     }
-    parsed.helpText = parser.helpText();
+    // The parser names the program only when a QCoreApplication exists; it does not yet.
+    parsed.helpText =
+        parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tessaron"));
     parsed.help = parser.isSet(help);
     parsed.version = parser.isSet(version);
     parsed.codes = parser.isSet(codes);
     parsed.language = parser.isSet(language);
-    if (parsed.language)
-        parsed.languageValue = parser.value(language);
-    parsed.positional = parser.positionalArguments();
+    parsed.languageValues = parser.values(language);
+    parsed.positional = parser.positionalArguments() + names;
     return parsed;
 }
 
@@ -130,7 +151,7 @@ CommandLineRequest refused(const QString &why)
 }
 
 // Which request the words make, and whether they make sense together.
-CommandLineRequest checkArguments(const ParsedArguments &parsed)
+CommandLineRequest checkArguments(const ParsedArguments &parsed, bool inputIsTerminal)
 {
     if (!parsed.error.isEmpty())
         return refused(parsed.error);
@@ -149,28 +170,37 @@ CommandLineRequest checkArguments(const ParsedArguments &parsed)
         request.message =
             QStringLiteral("tessaron ") + QCoreApplication::applicationVersion() + u'\n';
     } else if (parsed.codes) {
-        if (parsed.positional.isEmpty())
-            return refused(QStringLiteral("--codes needs at least one NAME."));
+        const bool fromInput = parsed.positional == QStringList{QStringLiteral("-")} ||
+                               (parsed.positional.isEmpty() && !inputIsTerminal);
+        if (parsed.positional.isEmpty() && !fromInput)
+            return refused(QStringLiteral("--codes needs at least one NAME, or - to read names "
+                                          "from standard input."));
         request.action = CommandLineRequest::Action::Codes;
-        request.names = parsed.positional;
+        request.namesFromInput = fromInput;
+        if (!fromInput)
+            request.names = parsed.positional;
     } else if (parsed.language) {
-        if ((parsed.languageValue != u"english" && parsed.languageValue != u"spanish") ||
-            !parsed.positional.isEmpty())
+        if (parsed.languageValues.size() > 1)
+            return refused(QStringLiteral("--language may be given once."));
+        const QString value = parsed.languageValues.value(0);
+        const bool english = value.compare(u"english", Qt::CaseInsensitive) == 0;
+        const bool spanish = value.compare(u"spanish", Qt::CaseInsensitive) == 0;
+        if ((!english && !spanish) || !parsed.positional.isEmpty())
             return refused(QStringLiteral("--language takes english or spanish."));
         request.action = CommandLineRequest::Action::SetLanguage;
-        request.language = parsed.languageValue;
+        request.language = english ? QStringLiteral("english") : QStringLiteral("spanish");
     } else if (!parsed.positional.isEmpty()) {
-        return refused(QStringLiteral("Unexpected argument '%1'; names are coded with --codes.")
-                           .arg(parsed.positional.first()));
+        return refused(QStringLiteral("Unexpected argument \"%1\"; names are coded with --codes.")
+                           .arg(printable(parsed.positional.first())));
     }
     return request;
 }
 
 } // namespace
 
-CommandLineRequest parseCommandLine(const QStringList &arguments)
+CommandLineRequest parseCommandLine(const QStringList &arguments, bool inputIsTerminal)
 {
-    return checkArguments(parseArguments(arguments));
+    return checkArguments(parseArguments(arguments), inputIsTerminal);
 }
 
 QString refusalReason(const QString &name)
@@ -186,12 +216,10 @@ QString refusalReason(const QString &name)
         return QStringLiteral("a name cannot begin with a hyphen");
     case NameCheckMessage::Kind::BadCharacter: {
         // The first bad character stands at the same place in the typed text.
-        const QList<uint> characters = name.toUcs4();
-        const uint bad = characters.value(first.position - 1);
-        const QString badText = QString::fromUcs4(reinterpret_cast<const char32_t *>(&bad), 1);
+        const char32_t bad = characterAt(name, first.position - 1);
         return QStringLiteral("character %1 (%2) is not allowed; a name holds only a-z, 0-9 and -")
             .arg(first.position)
-            .arg(describeCharacter(badText));
+            .arg(describeCharacter(bad));
     }
     case NameCheckMessage::Kind::TooLong:
         return QStringLiteral("a name holds at most %1 characters, this one has %2")
@@ -201,13 +229,30 @@ QString refusalReason(const QString &name)
     return {};
 }
 
+QByteArray codeLines(const QString &name)
+{
+    const QString lower = asciiLowerText(name);
+    QByteArray lines;
+    for (Family family : kFamilies) {
+        const QString code = figureCode(family, lower);
+        lines += (familyLetter(family) + u'\t' + code + u'\t' + figureAddress(lower, code) + u'\n')
+                     .toLatin1();
+    }
+    return lines;
+}
+
+QString refusalLine(const QString &name, const QString &reason)
+{
+    return QStringLiteral("\"%1\" refused: %2").arg(printable(name), reason);
+}
+
 int printCodes(const QStringList &names, QTextStream &out, QTextStream &err)
 {
     bool refused = false;
     for (const QString &name : names) {
         const QString reason = refusalReason(name);
         if (!reason.isEmpty()) {
-            err << "tessaron: \"" << name << "\" refused: " << reason << '\n';
+            err << "tessaron: " << refusalLine(name, reason) << '\n';
             refused = true;
         }
     }
@@ -215,14 +260,8 @@ int printCodes(const QStringList &names, QTextStream &out, QTextStream &err)
         err.flush();
         return kExitUsage;
     }
-    for (const QString &typed : names) {
-        const QString name = asciiLowerText(typed);
-        for (Family family : kFamilies) {
-            const QString code = figureCode(family, name);
-            out << familyLetter(family) << '\t' << code << '\t' << figureAddress(name, code)
-                << '\n';
-        }
-    }
+    for (const QString &name : names)
+        out << codeLines(name);
     out.flush();
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -11,17 +12,27 @@ namespace tessaron {
 struct CommandLineRequest {
     enum class Action { StartDesktop, Codes, SetLanguage, Help, Version, Refused };
     Action action = Action::StartDesktop;
-    QStringList names; // Codes
-    QString language;  // SetLanguage: "english" or "spanish"
-    QString message;   // Help, Version: the text to print; Refused: why
+    QStringList names;           // Codes
+    bool namesFromInput = false; // Codes: the names come one a line from standard input
+    QString language;            // SetLanguage: "english" or "spanish"
+    QString message;             // Help, Version: the text to print; Refused: why
 };
 
-// Reads the program's arguments (the program name first, as in argv).
-[[nodiscard]] CommandLineRequest parseCommandLine(const QStringList &arguments);
+// Reads the program's arguments (the program name first, as in argv). `--codes`
+// with no name reads the names from standard input unless that is a terminal.
+[[nodiscard]] CommandLineRequest parseCommandLine(const QStringList &arguments,
+                                                  bool inputIsTerminal = true);
 
 // Why the name check would change `name`, or an empty text when it keeps it as
 // it is (capitals apart, which only become small letters).
 [[nodiscard]] QString refusalReason(const QString &name);
+
+// The four lines of a name that the check keeps: "letter<TAB>code<TAB>figure
+// address" for r, c, t and p, capitals coded as small letters.
+[[nodiscard]] QByteArray codeLines(const QString &name);
+
+// The line that tells why `name` is refused, its text shown safely.
+[[nodiscard]] QString refusalLine(const QString &name, const QString &reason);
 
 // Prints four lines per name, "letter<TAB>code<TAB>figure address", in the
 // order r, c, t, p. When any name would be corrected nothing is printed on

@@ -1,6 +1,8 @@
 #include "core/cli/commandline.h"
+#include "core/cli/terminaltext.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tessaron;
@@ -13,10 +15,15 @@ struct Run {
     QString err;
 };
 
-Run runTessaron(const QStringList &arguments)
+// Runs the program with `input` on its standard input, then its end.
+Run runTessaron(const QStringList &arguments, const QByteArray &input = {})
 {
     QProcess process;
     process.start(qEnvironmentVariable("TESSARON_BINARY"), arguments);
+    if (!process.waitForStarted(20000))
+        qFatal("tessaron did not start");
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(20000))
         qFatal("tessaron did not finish");
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -37,6 +44,17 @@ private Q_SLOTS:
     void refusedArguments_data();
     void refusedArguments();
     void helpAndVersion();
+    void refusedNamesAreShownSafely_data();
+    void refusedNamesAreShownSafely();
+    void everyWordAfterCodesIsAName();
+    void namesFromStandardInput();
+    void namesStreamAsTheyAreRead();
+    void codesWithoutANameAtATerminal();
+    void languageOption_data();
+    void languageOption();
+    void deadDisplayIsSaidInOneLine();
+    void terminalText_data();
+    void terminalText();
     void qtOwnOptionsStartTheDesktop_data();
     void qtOwnOptionsStartTheDesktop();
 };
@@ -98,7 +116,6 @@ void TestCommandLine::refusedNames()
 void TestCommandLine::refusedArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("codes without a name") << QStringList{"--codes"};
     QTest::newRow("unknown option") << QStringList{"--colour"};
     QTest::newRow("name without --codes") << QStringList{"abc"};
     QTest::newRow("two actions") << QStringList{"--version", "--codes", "abc"};
@@ -117,11 +134,187 @@ void TestCommandLine::helpAndVersion()
 {
     const Run help = runTessaron({"--help"});
     QCOMPARE(help.exitCode, 0);
+    QVERIFY2(help.out.startsWith("Usage: tessaron "), qPrintable(help.out));
     QVERIFY(help.out.contains("--codes"));
     QVERIFY(help.out.contains("--language"));
     const Run version = runTessaron({"--version"});
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out, QStringLiteral("tessaron 1.1\n"));
+}
+
+void TestCommandLine::refusedNamesAreShownSafely_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("line break") << QByteArray("a\nb") << R"("a\nb" refused)";
+    QTest::newRow("terminal escapes")
+        << QByteArray("\x1b]0;x\a\x1b[2J") << R"("\x1b]0;x\x07\x1b[2J" refused)";
+    QTest::newRow("invalid byte") << QByteArray("ab\xff")
+                                  << R"("ab\xff" refused: character 3 (byte \xff))";
+    QTest::newRow("backslash") << QByteArray("a\\n") << R"("a\\n" refused)";
+    QTest::newRow("right-to-left override")
+        << QByteArray("a\xe2\x80\xae") << R"("a\u{202e}" refused)";
+    QTest::newRow("a long name is cut") << QByteArray(5000, 'x') << QString(60, u'x') + "...\"";
+}
+
+void TestCommandLine::refusedNamesAreShownSafely()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, shown);
+    // The name goes in as bytes: QProcess would pass a text as UTF-8, and an invalid
+    // byte has to reach the program as it is. The shell reads it from a file.
+    QTemporaryDir dir;
+    QFile file(dir.filePath("name"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(name);
+    file.close();
+    QProcess process;
+    process.start("/bin/sh", {"-c", R"sh(exec "$0" --codes "$(cat "$1")")sh",
+                              qEnvironmentVariable("TESSARON_BINARY"), file.fileName()});
+    QVERIFY(process.waitForFinished(20000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY2(err.contains(shown), qPrintable(err));
+    QCOMPARE(err.count(u'\n'), 1);
+    QVERIFY(!err.contains(QChar(0x1b)));
+    QVERIFY(err.size() < 300);
+}
+
+void TestCommandLine::everyWordAfterCodesIsAName()
+{
+    const Run run = runTessaron({"--codes", "-x", "--", "abc"});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QString());
+    QCOMPARE(run.err.count(u'\n'), 2);
+    QVERIFY2(run.err.contains(R"("-x" refused: a name cannot begin with a hyphen)"),
+             qPrintable(run.err));
+    QVERIFY(run.err.contains(R"("--" refused)"));
+    QVERIFY(!run.err.contains("Unknown option"));
+}
+
+void TestCommandLine::namesFromStandardInput()
+{
+    const QByteArray input = "abc\r\nA!b\n\n" + QByteArray(10000, 'a') + "\nABC\nxyz";
+    for (const QStringList &arguments : {QStringList{"--codes", "-"}, QStringList{"--codes"}}) {
+        const Run run = runTessaron(arguments, input);
+        QCOMPARE(run.exitCode, 2);
+        const QString abc = "r\trmt\thttp://www.tessaron-abc-rmt.com\n"
+                            "c\tcto\thttp://www.tessaron-abc-cto.com\n"
+                            "t\ttlx\thttp://www.tessaron-abc-tlx.com\n"
+                            "p\tpiq\thttp://www.tessaron-abc-piq.com\n";
+        QCOMPARE(run.out.count(u'\n'), 12);
+        QVERIFY(run.out.startsWith(abc + abc));
+        QVERIFY(run.out.endsWith("p\tpzp\thttp://www.tessaron-xyz-pzp.com\n"));
+        const QStringList errors = run.err.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.size(), 3);
+        QVERIFY2(errors[0].startsWith(R"(tessaron: line 2: "A!b" refused: character 2)"),
+                 qPrintable(errors[0]));
+        QVERIFY2(errors[1].startsWith(R"(tessaron: line 3: "" refused: the name is empty)"),
+                 qPrintable(errors[1]));
+        QVERIFY2(errors[2].startsWith("tessaron: line 4: ") && errors[2].contains("longer than"),
+                 qPrintable(errors[2]));
+    }
+    const Run clean = runTessaron({"--codes", "-"}, "abc\n");
+    QCOMPARE(clean.exitCode, 0);
+    QCOMPARE(clean.err, QString());
+}
+
+void TestCommandLine::namesStreamAsTheyAreRead()
+{
+    // A script that hands over one name and waits for its codes before the next.
+    QProcess process;
+    process.start(qEnvironmentVariable("TESSARON_BINARY"), {"--codes", "-"});
+    QVERIFY(process.waitForStarted(20000));
+    for (const char *name : {"abc", "xyz"}) {
+        process.write(QByteArray(name) + '\n');
+        QByteArray got;
+        while (got.count('\n') < 4 && process.waitForReadyRead(10000))
+            got += process.readAllStandardOutput();
+        QCOMPARE(got.count('\n'), 4);
+        QVERIFY(got.contains(QByteArray("-") + name + "-"));
+    }
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+}
+
+void TestCommandLine::codesWithoutANameAtATerminal()
+{
+    // script(1) gives the program a terminal as its standard input.
+    QProcess process;
+    process.start("script",
+                  {"-qec", qEnvironmentVariable("TESSARON_BINARY") + " --codes", "/dev/null"});
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardOutput().contains("needs at least one NAME"));
+}
+
+void TestCommandLine::languageOption_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("language");
+    using A = CommandLineRequest::Action;
+    QTest::newRow("english") << QStringList{"--language", "english"} << int(A::SetLanguage)
+                             << "english";
+    QTest::newRow("English") << QStringList{"--language", "English"} << int(A::SetLanguage)
+                             << "english";
+    QTest::newRow("SPANISH") << QStringList{"--language=SPANISH"} << int(A::SetLanguage)
+                             << "spanish";
+    QTest::newRow("given twice") << QStringList{"--language", "english", "--language", "english"}
+                                 << int(A::Refused) << "";
+    QTest::newRow("Angles") << QStringList{"--language", "Angles"} << int(A::Refused) << "";
+}
+
+void TestCommandLine::languageOption()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, action);
+    QFETCH(QString, language);
+    const CommandLineRequest request = parseCommandLine(QStringList{"tessaron"} + arguments);
+    QCOMPARE(int(request.action), action);
+    QCOMPARE(request.language, language);
+}
+
+void TestCommandLine::deadDisplayIsSaidInOneLine()
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("DISPLAY", ":12345"); // no X server answers there
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("TESSARON_BINARY"), {});
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(err, QStringLiteral("tessaron: the display named in DISPLAY (\":12345\") cannot be "
+                                 "opened.\n"));
+}
+
+void TestCommandLine::terminalText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain") << QByteArray("abc") << "abc";
+    QTest::newRow("accented, valid UTF-8") << QByteArray("caf\xc3\xa9") << "café";
+    QTest::newRow("four-byte character") << QByteArray("\xf0\x9f\x98\x80") << "😀";
+    QTest::newRow("Latin-1 byte") << QByteArray("caf\xe9") << R"(caf\xe9)";
+    QTest::newRow("sequence cut short") << QByteArray("\xe2\x82") << R"(\xe2\x82)";
+    QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << R"(\xc0\xaf)";
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << R"(\xed\xa0\x80)";
+    QTest::newRow("controls") << QByteArray("\t\r\n\x7f\x01") << R"(\t\r\n\x7f\x01)";
+    QTest::newRow("C1 control") << QByteArray("\xc2\x9b") << R"(\u{009b})";
+    QTest::newRow("cut after 60") << QByteArray(61, 'a') << QString(60, u'a') + "...";
+    QTest::newRow("60 kept whole") << QByteArray(60, 'a') << QString(60, u'a');
+}
+
+void TestCommandLine::terminalText()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QCOMPARE(printable(decodeBytes(bytes)), shown);
 }
 
 void TestCommandLine::qtOwnOptionsStartTheDesktop_data()
