@@ -46,7 +46,7 @@ public:
             overlong ? QStringLiteral("the line is longer than %1 bytes").arg(kMaxNameLineBytes)
                      : refusalReason(name);
         if (reason.isEmpty()) {
-            m_pending += codeLines(name);
+            appendCodeLines(m_pending, name);
             if (m_pending.size() >= kBufferSize)
                 flush();
             return;
@@ -62,7 +62,7 @@ public:
     bool flush()
     {
         const bool ok = writeAll(m_output, m_pending);
-        m_pending.clear();
+        m_pending.resize(0); // keeps its room for the next names
         return ok;
     }
     [[nodiscard]] bool refused() const { return m_refused; }

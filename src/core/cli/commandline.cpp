@@ -2,12 +2,15 @@
 
 #include "core/cli/terminaltext.h"
 #include "core/coding/addresses.h"
+#include "core/coding/characters.h"
 #include "core/coding/figurecoding.h"
 #include "core/coding/namecheck.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace tessaron {
 
@@ -207,6 +210,13 @@ QString refusalReason(const QString &name)
 {
     if (name.isEmpty())
         return QStringLiteral("the name is empty");
+    // Most names are good: a scan tells so without the whole check.
+    const bool plain = name.size() <= kMaxNameLength && name.front() != u'-' &&
+                       std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+                           return isAllowedCharacter(asciiLower(c.unicode()));
+                       });
+    if (plain)
+        return {};
     const NameCheckResult check = checkName(name);
     if (!check.corrected())
         return {};
@@ -229,16 +239,18 @@ QString refusalReason(const QString &name)
     return {};
 }
 
-QByteArray codeLines(const QString &name)
+void appendCodeLines(QByteArray &out, const QString &name)
 {
     const QString lower = asciiLowerText(name);
-    QByteArray lines;
     for (Family family : kFamilies) {
         const QString code = figureCode(family, lower);
-        lines += (familyLetter(family) + u'\t' + code + u'\t' + figureAddress(lower, code) + u'\n')
-                     .toLatin1();
+        out += familyLetter(family).toLatin1();
+        out += '\t';
+        out += code.toLatin1();
+        out += '\t';
+        out += figureAddress(lower, code).toLatin1();
+        out += '\n';
     }
-    return lines;
 }
 
 QString refusalLine(const QString &name, const QString &reason)
@@ -260,8 +272,10 @@ int printCodes(const QStringList &names, QTextStream &out, QTextStream &err)
         err.flush();
         return kExitUsage;
     }
+    QByteArray lines;
     for (const QString &name : names)
-        out << codeLines(name);
+        appendCodeLines(lines, name);
+    out << lines;
     out.flush();
     return 0;
 }

@@ -27,9 +27,9 @@ struct CommandLineRequest {
 // it is (capitals apart, which only become small letters).
 [[nodiscard]] QString refusalReason(const QString &name);
 
-// The four lines of a name that the check keeps: "letter<TAB>code<TAB>figure
-// address" for r, c, t and p, capitals coded as small letters.
-[[nodiscard]] QByteArray codeLines(const QString &name);
+// Appends the four lines of a name that the check keeps: "letter<TAB>code<TAB>
+// figure address" for r, c, t and p, capitals coded as small letters.
+void appendCodeLines(QByteArray &out, const QString &name);
 
 // The line that tells why `name` is refused, its text shown safely.
 [[nodiscard]] QString refusalLine(const QString &name, const QString &reason);
