@@ -10,9 +10,6 @@ namespace tessaron {
 
 namespace {
 
-// A second copy of the program may be writing: wait this long before giving up.
-constexpr int kBusyTimeoutMs = 5000;
-
 const QString kColumns = QStringLiteral("SELECT nom, figura, Adreca FROM AdrecaFig ");
 const QString kAscending = QStringLiteral(" ORDER BY nom, figura, Adreca LIMIT 1");
 const QString kDescending = QStringLiteral(" ORDER BY nom DESC, figura DESC, Adreca DESC LIMIT 1");
@@ -32,16 +29,23 @@ bool isDuplicate(const QSqlError &error)
     return code == u"19" || code == u"2067" || code == u"1555";
 }
 
-// Why the open database cannot serve as the store; empty when it can.
-QString tableProblem(const QSqlDatabase &db)
+StoreError::Cause causeOf(const QSqlError &error)
+{
+    return StoreError::causeOfEngineCode(error.nativeErrorCode().toInt());
+}
+
+// Why the open database cannot serve as the store at `path`; nothing when it can.
+std::optional<StoreError> tableProblem(const QSqlDatabase &db, const QString &path)
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
                                    "name = 'AdrecaFig' COLLATE NOCASE")))
-        return query.lastError().text();
+        return StoreError(StoreError::Kind::CannotOpen, causeOf(query.lastError()), path,
+                          query.lastError().text());
     if (!query.next())
-        return QStringLiteral("it holds no table AdrecaFig");
-    return {};
+        return StoreError(StoreError::Kind::CannotOpen, StoreError::Cause::NoTable, path,
+                          QStringLiteral("it holds no table AdrecaFig"));
+    return std::nullopt;
 }
 
 } // namespace
@@ -64,32 +68,45 @@ void FavouritesCursor::close()
     m_position = Position::BeforeFirst;
 }
 
-void FavouritesCursor::fail(StoreError::Kind kind, const QString &what, const QString &reason) const
+void FavouritesCursor::fail(StoreError::Kind kind, const QString &reason,
+                            StoreError::Cause cause) const
 {
-    throw StoreError(kind, reason.isEmpty() ? what : what + QStringLiteral(": ") + reason);
+    throw StoreError(kind, cause, m_path, reason);
 }
 
-void FavouritesCursor::open(const QString &path)
+void FavouritesCursor::fail(StoreError::Kind kind, const QSqlError &error) const
+{
+    fail(kind, error.text(), causeOf(error));
+}
+
+void FavouritesCursor::open(const QString &path, Wait wait)
 {
     close();
     m_path = path;
     const QFileInfo info(path);
     // The driver would quietly create a missing file: the store must be there already.
     if (!info.exists())
-        fail(StoreError::Kind::CannotOpen, path, QStringLiteral("the file does not exist"));
+        fail(StoreError::Kind::CannotOpen, QStringLiteral("the file does not exist"),
+             StoreError::Cause::Missing);
     if (!info.isFile())
-        fail(StoreError::Kind::CannotOpen, path, QStringLiteral("it is not a file"));
+        fail(StoreError::Kind::CannotOpen, QStringLiteral("it is not a file"),
+             StoreError::Cause::NotAFile);
 
-    QString problem;
+    std::optional<StoreError> problem;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-        problem = db.open() ? tableProblem(db) : db.lastError().text();
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1")
+                                 .arg(wait == Wait::ForOtherCopies ? kBusyTimeoutMs : 0));
+        if (db.open())
+            problem = tableProblem(db, path);
+        else
+            problem = StoreError(StoreError::Kind::CannotOpen, causeOf(db.lastError()), path,
+                                 db.lastError().text());
     }
-    if (!problem.isEmpty()) {
+    if (problem) {
         close();
-        fail(StoreError::Kind::CannotOpen, path, problem);
+        throw *problem;
     }
     m_open = true;
     try {
@@ -97,7 +114,7 @@ void FavouritesCursor::open(const QString &path)
     } catch (const StoreError &error) {
         if (error.kind() != StoreError::Kind::NoRow) {
             close();
-            fail(StoreError::Kind::CannotOpen, path, error.message());
+            fail(StoreError::Kind::CannotOpen, error.reason(), error.cause());
         }
     }
 }
@@ -105,7 +122,7 @@ void FavouritesCursor::open(const QString &path)
 void FavouritesCursor::requireOpen() const
 {
     if (!m_open)
-        fail(StoreError::Kind::CannotOpen, m_path, QStringLiteral("the store is not open"));
+        fail(StoreError::Kind::CannotOpen, QStringLiteral("the store is not open"));
 }
 
 QSqlQuery &FavouritesCursor::prepared(const QString &sql) const
@@ -115,7 +132,7 @@ QSqlQuery &FavouritesCursor::prepared(const QString &sql) const
         QSqlQuery query(QSqlDatabase::database(m_connection, false));
         query.setForwardOnly(true);
         if (!query.prepare(sql))
-            fail(StoreError::Kind::Engine, m_path, query.lastError().text());
+            fail(StoreError::Kind::Engine, query.lastError());
         it = m_statements.insert(sql, query);
     }
     return *it;
@@ -134,9 +151,9 @@ std::optional<FavouritesCursor::Key> FavouritesCursor::fetchKey(const QString &s
     requireOpen();
     QSqlQuery &query = prepared(sql);
     if (!run(query, values)) {
-        const QString reason = query.lastError().text();
+        const QSqlError error = query.lastError();
         query.finish();
-        fail(StoreError::Kind::Engine, m_path, reason);
+        fail(StoreError::Kind::Engine, error);
     }
     std::optional<Key> key;
     if (query.next())
@@ -168,7 +185,7 @@ void FavouritesCursor::moveToEnd(const QString &order)
 {
     if (!standOn(fetchKey(kColumns + order, {}))) {
         m_position = Position::Empty;
-        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no entries"));
+        fail(StoreError::Kind::NoRow, QStringLiteral("no entries"));
     }
 }
 
@@ -186,7 +203,7 @@ void FavouritesCursor::step(bool forward)
 {
     requireOpen();
     if (forward ? atEnd() : atBegin())
-        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no row beyond this end"));
+        fail(StoreError::Kind::NoRow, QStringLiteral("no row beyond this end"));
     const QString &order = forward ? kAscending : kDescending;
     // From the far end a step lands on the nearest end row; otherwise it is the
     // next key after the current one (or after the row just deleted).
@@ -213,7 +230,7 @@ const FavouritesCursor::Key &FavouritesCursor::currentKey() const
 {
     requireOpen();
     if (m_position != Position::OnRow)
-        fail(StoreError::Kind::NoRow, m_path, QStringLiteral("no current row"));
+        fail(StoreError::Kind::NoRow, QStringLiteral("no current row"));
     return m_key;
 }
 
@@ -245,8 +262,7 @@ void FavouritesCursor::add(const QString &address, const QString &name, const QS
         change(QStringLiteral("INSERT INTO AdrecaFig (Adreca, nom, figura) VALUES (?, ?, ?)"),
                {address, name, family});
     if (error.isValid())
-        fail(isDuplicate(error) ? StoreError::Kind::Duplicate : StoreError::Kind::Engine, m_path,
-             error.text());
+        fail(isDuplicate(error) ? StoreError::Kind::Duplicate : StoreError::Kind::Engine, error);
 }
 
 void FavouritesCursor::deleteCurrent()
@@ -254,7 +270,7 @@ void FavouritesCursor::deleteCurrent()
     const QSqlError error =
         change(QStringLiteral("DELETE FROM AdrecaFig WHERE Adreca = ?"), {currentKey().adreca});
     if (error.isValid())
-        fail(StoreError::Kind::Engine, m_path, error.text());
+        fail(StoreError::Kind::Engine, error);
     // The key stays, so the next move continues from where the row stood.
     m_position = Position::Deleted;
 }

@@ -15,6 +15,9 @@ namespace tessaron {
 // The file name of the favourites store, beside the program.
 inline constexpr char kStoreFileName[] = "TESSARON.MDB";
 
+// A second copy of the program may be writing: wait this long before giving up.
+inline constexpr int kBusyTimeoutMs = 5000;
+
 // One window's cursor on the table `AdrecaFig`, in the order of `nom`, then
 // `figura` (then `Adreca`, so the order is total). Every move is one indexed
 // lookup from the current row's key: nothing loads the table into memory, and a
@@ -26,9 +29,13 @@ public:
     FavouritesCursor(const FavouritesCursor &) = delete;
     FavouritesCursor &operator=(const FavouritesCursor &) = delete;
 
+    // Whether a statement waits while another copy of the program holds the store.
+    enum class Wait { ForOtherCopies, No };
+
     // Opens the store file on its table and stands on the first row. The file
-    // and the table must exist: the cursor never creates them.
-    void open(const QString &path);
+    // and the table must exist: the cursor never creates them. With Wait::No a
+    // store that another program holds fails at once as Locked.
+    void open(const QString &path, Wait wait = Wait::ForOtherCopies);
     [[nodiscard]] bool isOpen() const { return m_open; }
     void close();
 
@@ -77,7 +84,9 @@ private:
     bool standOn(const std::optional<Key> &key);
     void moveToEnd(const QString &order);
     void step(bool forward);
-    [[noreturn]] void fail(StoreError::Kind kind, const QString &what, const QString &reason) const;
+    [[noreturn]] void fail(StoreError::Kind kind, const QString &reason,
+                           StoreError::Cause cause = StoreError::Cause::Other) const;
+    [[noreturn]] void fail(StoreError::Kind kind, const QSqlError &error) const;
 
     // The cursor's statements, prepared once: a step is then a bind and a lookup.
     QSqlQuery &prepared(const QString &sql) const;

@@ -14,7 +14,7 @@ SaveOutcome saveFavourite(FavouritesCursor &cursor, const QString &storePath,
         if (error.kind() == StoreError::Kind::Duplicate)
             return {SaveOutcome::Result::AlreadySaved, {}};
         cursor.close();
-        return {SaveOutcome::Result::Failed, error.message()};
+        return {SaveOutcome::Result::Failed, error};
     }
     try {
         cursor.moveFirst();

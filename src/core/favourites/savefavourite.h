@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/favourites/storeerror.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace tessaron {
 
@@ -10,10 +14,10 @@ struct SaveOutcome {
     enum class Result {
         Saved,        // a new row
         AlreadySaved, // the store already holds this address
-        Failed,       // anything else: nothing was stored, `reason` says why
+        Failed,       // anything else: nothing was stored, `error` says why
     };
     Result result;
-    QString reason;
+    std::optional<StoreError> error;
 };
 
 // Adds one favourite: the figure address, the name it was formed from and the

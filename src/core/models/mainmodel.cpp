@@ -3,6 +3,7 @@
 #include "core/coding/modtessaron.h"
 #include "core/desktop.h"
 #include "core/favourites/savefavourite.h"
+#include "core/texts/storetexts.h"
 
 #include <QDir>
 #include <QTimer>
@@ -35,15 +36,19 @@ QString MainModel::storePath() const
 void MainModel::load()
 {
     QDir::setCurrent(m_context.programDir);
+    // The store is looked at once the window is up, so the window never waits for it.
+    QTimer::singleShot(0, this, &MainModel::checkStore);
+}
+
+void MainModel::checkStore()
+{
     try {
-        m_data1.open(storePath());
+        m_data1.open(storePath(), FavouritesCursor::Wait::No);
     } catch (const StoreError &error) {
-        // Said once the window is up: a box shown while the window is still being
-        // made would run the event loop inside its making.
-        QTimer::singleShot(0, this,
-                           [this, text = m_texts.storeOpenFailed + u'\n' + error.message()] {
-                               m_context.desktop.message(parent(), text);
-                           });
+        // Another program holding the store is no fault of the store: a save waits for it.
+        if (error.cause() != StoreError::Cause::Locked)
+            m_context.desktop.message(parent(), m_texts.storeOpenFailed + u'\n' +
+                                                    storeProblemText(m_lang, error));
     }
 }
 
@@ -76,8 +81,11 @@ void MainModel::save(Family family)
         return;
     }
     const QString address = m_context.state.formFigureAddress(family, name);
+    // A save may wait for another program that holds the store.
+    Q_EMIT storeBusy(true);
     const SaveOutcome outcome =
         saveFavourite(m_data1, storePath(), address, name, familyLetter(family));
+    Q_EMIT storeBusy(false);
     switch (outcome.result) {
     case SaveOutcome::Result::Saved:
         m_context.desktop.message(parent(), m_texts.saved);
@@ -86,7 +94,8 @@ void MainModel::save(Family family)
         m_context.desktop.message(parent(), m_texts.alreadySaved);
         break;
     case SaveOutcome::Result::Failed:
-        m_context.desktop.message(parent(), m_texts.saveFailed + u'\n' + outcome.reason);
+        m_context.desktop.message(parent(), m_texts.saveFailed + u'\n' +
+                                                storeProblemText(m_lang, *outcome.error));
         break;
     }
 }

@@ -32,8 +32,9 @@ public:
     [[nodiscard]] QString storePath() const;
 
     // The rest of the window's load: the program's directory becomes the current
-    // one, and the favourites store is opened; a store that cannot be opened is
-    // reported as soon as the event loop runs, and the window stays usable.
+    // one, and once the event loop runs the favourites store is opened without
+    // waiting; a store that cannot be opened is reported, and the window stays
+    // usable (a save tries the store again).
     void load();
 
     // A click on a figure label, or on the plain-name label: opens the address
@@ -50,8 +51,11 @@ public:
 Q_SIGNALS:
     // The window must close: the user went to another window.
     void closeRequested();
+    // The store is in use and may keep the window waiting (true), or no longer (false).
+    void storeBusy(bool busy);
 
 private:
+    void checkStore();
     void launch(const QString &address);
     // Opens another window and closes this one; stays when that window is not there.
     void navigate(WindowKind kind, Lang lang);

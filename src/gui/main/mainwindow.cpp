@@ -11,6 +11,7 @@
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -162,6 +163,12 @@ void MainWindow::connectSignals()
     bindNameBox(m_nameBox, &m_model->nameEntry());
     connect(&m_model->nameEntry(), &NameEntry::captionChanged, this, &MainWindow::showCaption);
     connect(m_model, &MainModel::closeRequested, this, &QWidget::close);
+    connect(m_model, &MainModel::storeBusy, this, [](bool busy) {
+        if (busy)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    });
     new MenuShortcutGuard(m_nameBox, this);
     for (Family family : kFamilies)
         connect(m_figureLabels[static_cast<std::size_t>(family)], &ClickableLabel::clicked, m_model,

@@ -1,4 +1,5 @@
 #include "core/favourites/favouritescursor.h"
+#include "core/texts/storetexts.h"
 #include "support/storehelper.h"
 
 #include <QTemporaryDir>
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void deleteTheOnlyRow();
     void deleteInTheMiddleThenStep();
     void duplicateAddFailsAndChangesNothing();
+    void enginesCodesNameTheirCauses();
     void openFailures_data();
     void openFailures();
     void waitsForAShortLock();
@@ -163,6 +165,28 @@ void TestFavouritesCursor::duplicateAddFailsAndChangesNothing()
     // The next add starts afresh.
     cursor.add("http://www.tessaron-abc-cto.com", "abc", "c");
     QCOMPARE(storedRows(m_store).size(), 2);
+}
+
+void TestFavouritesCursor::enginesCodesNameTheirCauses()
+{
+    using C = StoreError::Cause;
+    const QList<std::pair<int, C>> table{
+        {5, C::Locked},    {517, C::Locked}, // SQLITE_BUSY and BUSY_SNAPSHOT
+        {6, C::Locked},    {8, C::ReadOnly},      {1032, C::ReadOnly}, // READONLY_DBMOVED: the file
+                                                                       // was replaced
+        {13, C::DiskFull}, {26, C::NotADatabase}, {1, C::Other},       {14, C::Other},
+        {19, C::Other},
+    };
+    for (const auto &[code, cause] : table)
+        QCOMPARE(StoreError::causeOfEngineCode(code), cause);
+    // The rest keeps the engine's own words, in either language.
+    const StoreError other(StoreError::Kind::Engine, C::Other, "/x/T.MDB", "disk I/O error");
+    QCOMPARE(storeProblemText(Lang::Spanish, other), QStringLiteral("/x/T.MDB: disk I/O error"));
+    const StoreError full(StoreError::Kind::Engine, C::DiskFull, "/x/T.MDB",
+                          "database or disk is full");
+    QCOMPARE(storeProblemText(Lang::Spanish, full),
+             QStringLiteral("/x/T.MDB: el disco está lleno"));
+    QCOMPARE(storeProblemText(Lang::English, full), QStringLiteral("/x/T.MDB: the disk is full"));
 }
 
 void TestFavouritesCursor::openFailures_data()

@@ -1,8 +1,11 @@
+#include "core/models/mainmodel.h"
 #include "gui/main/mainwindow.h"
 #include "support/apphelper.h"
 #include "support/messagetexts.h"
 #include "support/storehelper.h"
 
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -30,6 +33,7 @@ private Q_SLOTS:
     void savesOnceThenRefusesTheDuplicate();
     void failuresAreNotCalledDuplicates_data();
     void failuresAreNotCalledDuplicates();
+    void windowComesUpAtOnceWhileAnotherProgramHoldsTheStore();
     void missingStoreIsReportedOnceAndSavingWorksWhenItIsBack();
     void waitsForAnotherCopyThatIsSaving();
     void savingRecoversWhenTheStoreIsReplaced();
@@ -66,44 +70,85 @@ void TestSaving::savesOnceThenRefusesTheDuplicate()
 
 void TestSaving::failuresAreNotCalledDuplicates_data()
 {
+    QTest::addColumn<int>("lang");
     QTest::addColumn<bool>("locked"); // held by another copy past the wait; else `fault`
     QTest::addColumn<StoreFault>("fault");
-    QTest::newRow("store is a directory") << false << StoreFault::Directory;
-    QTest::newRow("not a database") << false << StoreFault::NotADatabase;
-    QTest::newRow("no table") << false << StoreFault::NoTable;
-    QTest::newRow("locked past the wait") << true << StoreFault::Missing;
+    QTest::addColumn<QString>("reason"); // in the window's language
+    const int es = int(Lang::Spanish);
+    const int en = int(Lang::English);
+    QTest::newRow("es directory") << es << false << StoreFault::Directory << "no es un archivo";
+    QTest::newRow("es not a database")
+        << es << false << StoreFault::NotADatabase << "no es una base de datos";
+    QTest::newRow("es no table") << es << false << StoreFault::NoTable
+                                 << "no contiene la tabla AdrecaFig";
+    QTest::newRow("es missing") << es << false << StoreFault::Missing << "el archivo no existe";
+    QTest::newRow("es locked") << es << true << StoreFault::Missing
+                               << "otro programa la tiene bloqueada";
+    QTest::newRow("en directory") << en << false << StoreFault::Directory << "it is not a file";
+    QTest::newRow("en not a database")
+        << en << false << StoreFault::NotADatabase << "it is not a database";
+    QTest::newRow("en locked") << en << true << StoreFault::Missing
+                               << "another program has locked it";
 }
 
 void TestSaving::failuresAreNotCalledDuplicates()
 {
+    QFETCH(int, lang);
     QFETCH(bool, locked);
     QFETCH(StoreFault, fault);
-    const Lang twinLang = Lang::English;
+    QFETCH(QString, reason);
+    const Lang twinLang = Lang(lang);
     const ExpectedMessages &t = expectedMessages(twinLang);
     TestApp app;
     const QString store = app.storePath();
     QProcess holder;
     if (!locked)
         QVERIFY(makeFaultyStore(store, fault));
-    auto *w = app.open<MainWindow>(WindowKind::Main, Lang::English);
+    auto *w = app.open<MainWindow>(WindowKind::Main, twinLang);
     QCoreApplication::processEvents(); // lets a store that failed to open say so
     QTest::keyClicks(w->findChild<QLineEdit *>(boxName(twinLang)), "abc");
     if (locked) // another copy holds the store longer than a save waits
         QVERIFY(startLockHolder(holder, store, 7000));
     save(w, 5);
     const QString last = app.desktop.messages.last();
-    QVERIFY2(last.startsWith(t.saveFailed), qPrintable(last));
-    QVERIFY(last.size() > t.saveFailed.size()); // the engine's reason follows
+    QCOMPARE(last, t.saveFailed + store + ": " + reason);
     QVERIFY(!app.desktop.messages.contains(t.saved));
     QVERIFY(!app.desktop.messages.contains(t.alreadySaved));
     if (locked) {
-        QVERIFY(last.contains("locked"));
         QVERIFY(holder.waitForFinished(10000));
         // Once the other copy lets go, the next save starts afresh and works.
         save(w, 5);
         QCOMPARE(app.desktop.messages.last(), t.saved);
         QCOMPARE(storedRows(store), QStringList{"http://www.tessaron-abc-cto.com|abc|c"});
     }
+}
+
+void TestSaving::windowComesUpAtOnceWhileAnotherProgramHoldsTheStore()
+{
+    const ExpectedMessages &t = expectedMessages(Lang::English);
+    TestApp app;
+    QProcess holder;
+    QVERIFY(startLockHolder(holder, app.storePath(), 1500));
+    QElapsedTimer timer;
+    timer.start();
+    auto *w = app.open<MainWindow>(WindowKind::Main, Lang::English);
+    QCoreApplication::processEvents(); // the store is looked at once the window is up
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(app.desktop.messages.isEmpty()); // a held store is not a broken one
+
+    // A save waits for the other program, under the busy pointer.
+    auto *model = w->findChild<MainModel *>();
+    QVERIFY(model);
+    QList<int> pointers; // the pointer shape each time the store is taken or let go
+    connect(model, &MainModel::storeBusy, [&] {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        pointers << (cursor ? int(cursor->shape()) : -1);
+    });
+    QTest::keyClicks(w->findChild<QLineEdit *>("txtaAdreca"), "abc");
+    save(w, 4);
+    QCOMPARE(pointers, (QList<int>{int(Qt::WaitCursor), -1}));
+    QCOMPARE(app.desktop.messages, QStringList{t.saved});
+    QVERIFY(holder.waitForFinished(10000));
 }
 
 void TestSaving::missingStoreIsReportedOnceAndSavingWorksWhenItIsBack()
