@@ -29,8 +29,10 @@ public:
     QList<Help> helps;
     QList<std::pair<QObject *, bool>> inFront;
     bool answer = true;
-    // Runs while a message is "open", so a test can look at the window then.
+    // Run while a message or a question is "open", so a test can look at the
+    // window, or change the world, then.
     std::function<void(const QString &)> onMessage;
+    std::function<void()> onQuestion;
 
     void message(QObject *, const QString &text) override
     {
@@ -41,6 +43,8 @@ public:
     bool question(QObject *, const QString &text) override
     {
         questions << text;
+        if (onQuestion)
+            onQuestion();
         return answer;
     }
     bool startBrowser(const QString &program, const QString &address) override

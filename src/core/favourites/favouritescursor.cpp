@@ -1,10 +1,13 @@
 #include "core/favourites/favouritescursor.h"
 
 #include <QAtomicInt>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <sys/stat.h>
 
 namespace tessaron {
 
@@ -13,8 +16,19 @@ namespace {
 const QString kColumns = QStringLiteral("SELECT nom, figura, Adreca FROM AdrecaFig ");
 const QString kAscending = QStringLiteral(" ORDER BY nom, figura, Adreca LIMIT 1");
 const QString kDescending = QStringLiteral(" ORDER BY nom DESC, figura DESC, Adreca DESC LIMIT 1");
+const QString kAllRows =
+    QStringLiteral("SELECT nom, figura FROM AdrecaFig ORDER BY nom, figura, Adreca");
 const QString kAfterKey = QStringLiteral("WHERE (nom, figura, Adreca) > (?, ?, ?)");
 const QString kBeforeKey = QStringLiteral("WHERE (nom, figura, Adreca) < (?, ?, ?)");
+
+// The device and inode of the file at `path`; zeros when there is none.
+std::pair<quint64, quint64> fileIdOf(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {0, 0};
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
 
 QString nextConnectionName()
 {
@@ -109,6 +123,7 @@ void FavouritesCursor::open(const QString &path, Wait wait)
         throw *problem;
     }
     m_open = true;
+    m_fileId = fileIdOf(path);
     try {
         moveFirst();
     } catch (const StoreError &error) {
@@ -254,6 +269,57 @@ bool FavouritesCursor::findLast(const QString &name)
 {
     return standOn(
         fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kDescending, {name}));
+}
+
+void FavouritesCursor::forEachRow(
+    const std::function<void(const QString &name, const QString &family)> &visit)
+{
+    requireOpen();
+    QSqlQuery &query = prepared(kAllRows);
+    if (!run(query, {})) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        fail(StoreError::Kind::Engine, error);
+    }
+    while (query.next())
+        visit(query.value(0).toString(), query.value(1).toString());
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (error.isValid())
+        fail(StoreError::Kind::Engine, error);
+}
+
+QStringList FavouritesCursor::familiesOf(const QString &name)
+{
+    requireOpen();
+    // The first test uses the index (nom compares without letter case), the second
+    // keeps only the exact name.
+    QSqlQuery &query = prepared(QStringLiteral(
+        "SELECT figura FROM AdrecaFig WHERE nom = ? AND nom = ? COLLATE BINARY ORDER BY figura"));
+    if (!run(query, {name, name})) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        fail(StoreError::Kind::Engine, error);
+    }
+    QStringList families;
+    while (query.next())
+        families << query.value(0).toString();
+    query.finish();
+    return families;
+}
+
+bool FavouritesCursor::findExact(const QString &name, const QString &family)
+{
+    return standOn(fetchKey(kColumns +
+                                QStringLiteral("WHERE nom = ? AND nom = ? COLLATE BINARY "
+                                               "AND figura = ?") +
+                                kAscending,
+                            {name, name, family}));
+}
+
+bool FavouritesCursor::replacedOnDisk() const
+{
+    return m_open && fileIdOf(m_path) != m_fileId;
 }
 
 void FavouritesCursor::add(const QString &address, const QString &name, const QString &family)

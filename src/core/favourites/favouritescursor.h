@@ -7,8 +7,11 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace tessaron {
 
@@ -60,6 +63,18 @@ public:
     bool findFirst(const QString &name);
     bool findLast(const QString &name);
 
+    // Every row's name and family in store order, read by one query: what a walk
+    // from the first row to the end would meet, without a lookup per row.
+    void forEachRow(const std::function<void(const QString &name, const QString &family)> &visit);
+    // The families of the rows whose name is exactly `name`, letter case counting.
+    [[nodiscard]] QStringList familiesOf(const QString &name);
+    // Stands on the first row whose name is exactly `name` and whose family is
+    // `family`; false, and the cursor unmoved, when there is none.
+    bool findExact(const QString &name, const QString &family);
+    // True when the file at the store's path is no longer the one opened (it was
+    // removed, or another file was put in its place, as a restore does).
+    [[nodiscard]] bool replacedOnDisk() const;
+
     void add(const QString &address, const QString &name, const QString &family);
     void deleteCurrent();
 
@@ -97,6 +112,8 @@ private:
     bool m_open = false;
     Position m_position = Position::BeforeFirst;
     Key m_key;
+    // The opened file's device and inode.
+    std::pair<quint64, quint64> m_fileId{0, 0};
 };
 
 // Creates an empty store with its table and index: the build and the

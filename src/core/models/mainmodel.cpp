@@ -2,6 +2,7 @@
 
 #include "core/coding/modtessaron.h"
 #include "core/desktop.h"
+#include "core/launch.h"
 #include "core/favourites/savefavourite.h"
 #include "core/texts/storetexts.h"
 
@@ -54,9 +55,7 @@ void MainModel::checkStore()
 
 void MainModel::launch(const QString &address)
 {
-    // With no browser program found there is nothing to start.
-    if (!m_context.state.NavegadorExe.isEmpty())
-        m_context.desktop.startBrowser(m_context.state.NavegadorExe, address);
+    launchAddress(Launch::Browser, m_context.state, m_context.desktop, address);
 }
 
 void MainModel::openFigureAddress(Family family)

@@ -1,0 +1,95 @@
+#include "core/texts/favouritestexts.h"
+
+namespace tessaron {
+
+namespace {
+
+FavouritesTexts spanish()
+{
+    FavouritesTexts t;
+    t.windowName = QStringLiteral("frmbdd");
+    t.caption = QStringLiteral("Favoritos");
+    t.helpFile = QStringLiteral("ayuda.hlp");
+    t.helpTopic = 200;
+    t.sizable = false;
+    t.clientWidth = 9240;
+    t.clientHeight = 4980;
+    t.noEntriesWidth = 8655;
+    t.figureLink = QStringLiteral("Buscar por figuras");
+    t.nameLink = QStringLiteral("Buscar por nombre");
+    t.openButton = QStringLiteral("buscar direccion");
+    t.searchPrompt = QStringLiteral("Nombre a buscar :");
+    t.searchButton = QStringLiteral("Buscar");
+    t.searchTip = QStringLiteral("Buscar el nombre");
+    t.searchBoxName = QStringLiteral("Nombre a buscar");
+    t.previousTip = QStringLiteral("Anterior palabra");
+    t.nextTip = QStringLiteral("Siguiente palabra");
+    t.deleteTip = QStringLiteral("Borrar");
+    t.noEntries = QStringLiteral("No Hay entradas");
+    t.menu = QStringLiteral("&Opciones");
+    t.menuName = QStringLiteral("mnuopcions");
+    t.figureItem = QStringLiteral("Buscar por figuras");
+    t.nameItem = QStringLiteral("Buscar por nombre");
+    t.exitItem = QStringLiteral("Salir");
+    t.exitName = QStringLiteral("mnusalir");
+    t.exitShortcut = QStringLiteral("Ctrl+S");
+    t.nothingPicked.fill(QStringLiteral("No hay ninguna dirección seleccionada"));
+    t.emptySearch = QStringLiteral("Has de introducir el nombre de la dirección a buscar.");
+    t.noMatch = QStringLiteral("No se ha encontrado ninguna coincidencia");
+    t.deleteQuestion = QStringLiteral("Quieres borrar esta dirección ?");
+    t.openButtonLaunch = Launch::DesktopHandler;
+    t.nameLabelLaunch = Launch::Browser;
+    return t;
+}
+
+FavouritesTexts english()
+{
+    FavouritesTexts t;
+    t.windowName = QStringLiteral("frmdb");
+    t.caption = QStringLiteral("Favorites");
+    t.helpFile = QStringLiteral("help.hlp");
+    t.helpTopic = 202;
+    t.sizable = true;
+    t.clientWidth = 9210;
+    t.clientHeight = 4950;
+    t.noEntriesWidth = 9015;
+    t.figureLink = QStringLiteral("Search by shape");
+    t.nameLink = QStringLiteral("Search by name");
+    t.openButton = QStringLiteral("Search adress");
+    t.searchPrompt = QStringLiteral("Name to search :");
+    t.searchButton = QStringLiteral("Search");
+    t.searchTip = QStringLiteral("Search name");
+    t.searchBoxName = QStringLiteral("Name to search");
+    t.previousTip = QStringLiteral("Back word");
+    t.nextTip = QStringLiteral("Next word");
+    t.deleteTip = QStringLiteral("Delete");
+    t.noEntries = QStringLiteral("There aren't entries");
+    t.menu = QStringLiteral("&Options");
+    t.menuName = QStringLiteral("mnuoptions");
+    t.figureItem = QStringLiteral("Search by shapes");
+    t.nameItem = QStringLiteral("search by name");
+    t.exitItem = QStringLiteral("Exit");
+    t.exitName = QStringLiteral("mnuexit");
+    t.exitShortcut = QStringLiteral("Ctrl+E");
+    t.nothingPicked = {QStringLiteral("There is not any selected address."),
+                       QStringLiteral("There is not any selected address"),
+                       QStringLiteral("There is not any selected address"),
+                       QStringLiteral("There is not any selected address")};
+    t.emptySearch = QStringLiteral("You must introduce the name of the address to look for.");
+    t.noMatch = QStringLiteral("There is not any coincidence.");
+    t.deleteQuestion = QStringLiteral("Do you want to erase this address ?");
+    t.openButtonLaunch = Launch::Browser;
+    t.nameLabelLaunch = Launch::DesktopHandler;
+    return t;
+}
+
+} // namespace
+
+const FavouritesTexts &favouritesTexts(Lang lang)
+{
+    static const FavouritesTexts s = spanish();
+    static const FavouritesTexts e = english();
+    return lang == Lang::Spanish ? s : e;
+}
+
+} // namespace tessaron

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/launch.h"
+#include "core/texts/lang.h"
+
+#include <QString>
+
+#include <array>
+
+namespace tessaron {
+
+// The texts, control names and twin differences of one favourites-window twin.
+struct FavouritesTexts {
+    QString windowName; // frmbdd, frmdb
+    QString caption;
+    QString helpFile;
+    int helpTopic;
+    bool sizable;    // the English twin's border can be resized; no control moves
+    int clientWidth; // twips
+    int clientHeight;
+    int noEntriesWidth; // twips: Label3's width
+    QString figureLink;
+    QString nameLink;
+    QString openButton;
+    QString searchPrompt;
+    QString searchButton;
+    QString searchTip;
+    QString searchBoxName; // for screen readers
+    QString previousTip;
+    QString nextTip;
+    QString deleteTip;
+    QString noEntries;
+    QString menu;
+    QString menuName;
+    QString figureItem;
+    QString nameItem;
+    QString exitItem;
+    QString exitName;
+    QString exitShortcut;
+    // Open button 1 of the English twin ends its message with a full stop; 2 to 4 do not.
+    std::array<QString, 4> nothingPicked;
+    QString emptySearch;
+    QString noMatch;
+    QString deleteQuestion;
+    Launch openButtonLaunch; // Command1 to Command4
+    Launch nameLabelLaunch;  // lbladreca1 to lbladreca4
+};
+
+[[nodiscard]] const FavouritesTexts &favouritesTexts(Lang lang);
+
+} // namespace tessaron

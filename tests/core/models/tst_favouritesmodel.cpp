@@ -1,0 +1,280 @@
+#include "core/coding/modtessaron.h"
+#include "core/favourites/favouritescursor.h"
+#include "core/models/favouritesmodel.h"
+#include "support/fakedesktop.h"
+#include "support/fakenavigator.h"
+#include "support/storehelper.h"
+
+#include <QStringListModel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessaron;
+
+namespace {
+
+using Mode = FavouritesModel::Mode;
+
+// A favourites window's rules with no window, on a store of its own holding
+// `rows` ("name:letters", e.g. "abc:rt" for families r and t).
+struct Fixture {
+    QTemporaryDir programDir;
+    ModTessaron state;
+    FakeDesktop desktop;
+    FakeNavigator navigator;
+    QObject window;
+    std::unique_ptr<FavouritesModel> model;
+
+    explicit Fixture(const QStringList &rows, Lang lang = Lang::Spanish)
+    {
+        QVERIFY(createEmptyStore(storePath()));
+        QStringList statements;
+        for (const QString &row : rows) {
+            const QString name = row.section(u':', 0, 0);
+            for (QChar letter : row.section(u':', 1)) {
+                const Family family = kFamilies[QStringLiteral("rctp").indexOf(letter)];
+                statements << QStringLiteral("INSERT INTO AdrecaFig VALUES ('%1', '%2', '%3')")
+                                  .arg(state.formFigureAddress(family, name), name, letter);
+            }
+        }
+        QVERIFY(execOn(storePath(), statements));
+        state = ModTessaron{};
+        state.NavegadorExe = QStringLiteral("/usr/bin/test-browser");
+        model = std::make_unique<FavouritesModel>(
+            lang, AppContext{state, desktop, navigator, programDir.path()}, &window);
+        model->load();
+        QCoreApplication::processEvents(); // the store opens once the window is up
+    }
+    [[nodiscard]] QString storePath() const { return programDir.filePath("TESSARON.MDB"); }
+
+    // Runs steps such as "name", "figure", "next", "previous", "search:ABC",
+    // "delete:r" and "open:t", and gives the four labels as "a|?|a|?".
+    QString run(const QStringList &steps)
+    {
+        for (const QString &step : steps) {
+            const QString argument = step.section(u':', 1);
+            const auto family = [&] {
+                return kFamilies[QStringLiteral("rctp").indexOf(argument.at(0))];
+            };
+            if (step == u"name")
+                model->enterNameMode();
+            else if (step == u"figure")
+                model->enterFigureMode();
+            else if (step == u"next")
+                model->nextName();
+            else if (step == u"previous")
+                model->previousName();
+            else if (step.startsWith(u"search:"))
+                model->search(argument);
+            else if (step.startsWith(u"delete:"))
+                model->deleteShown(family());
+            else if (step.startsWith(u"open:"))
+                model->openShown(family());
+        }
+        return labels();
+    }
+    [[nodiscard]] QString labels() const
+    {
+        QStringList shown;
+        for (Family family : kFamilies)
+            shown << model->label(family);
+        return shown.join(u'|');
+    }
+};
+
+} // namespace
+
+class TestFavouritesModel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void openingShowsNothing();
+    void anEmptyStoreGivesNoEntries_data();
+    void anEmptyStoreGivesNoEntries();
+    void nameModeSteps_data();
+    void nameModeSteps();
+    void figureModeListsEachFamilysNames();
+    void openButtonsAndNameLabelsLaunchAsTheTwinSays();
+    void answeringNoKeepsTheRow();
+    void deletingTheLastRowGivesNoEntries();
+    void aRemovedStoreGivesNoEntries();
+    void aReplacedStoreIsReadAndOnlyTheAskedRowGoes();
+};
+
+void TestFavouritesModel::openingShowsNothing()
+{
+    Fixture f({"abc:r"});
+    QCOMPARE(f.model->mode(), Mode::None);
+    QCOMPARE(f.labels(), QStringLiteral("?|?|?|?"));
+    QCOMPARE(f.model->list(Family::R)->rowCount(), 0);
+    QVERIFY(f.desktop.messages.isEmpty());
+}
+
+void TestFavouritesModel::anEmptyStoreGivesNoEntries_data()
+{
+    QTest::addColumn<QString>("step");
+    for (const char *step : {"figure", "name", "next", "previous", "search:abc"})
+        QTest::newRow(step) << step;
+}
+
+void TestFavouritesModel::anEmptyStoreGivesNoEntries()
+{
+    QFETCH(QString, step);
+    Fixture f({});
+    f.run({step});
+    QCOMPARE(f.model->mode(), Mode::NoEntries);
+    QVERIFY(f.desktop.messages.isEmpty());
+}
+
+void TestFavouritesModel::nameModeSteps_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("labels");
+    QTest::addColumn<QStringList>("messages");
+    const QStringList none;
+    QTest::newRow("entering") << QStringList{"name"} << "?|?|?|?" << none;
+    QTest::newRow("next from an empty display shows the first name")
+        << QStringList{"name", "next"} << "aaa|?|aaa|?" << none;
+    QTest::newRow("previous from an empty display shows the last name")
+        << QStringList{"name", "previous"} << "?|?|?|ccc" << none;
+    QTest::newRow("next steps on") << QStringList{"name", "next", "next"} << "?|bbb|?|?" << none;
+    QTest::newRow("next at the last name changes nothing")
+        << QStringList{"name", "next", "next", "next", "next"} << "?|?|?|ccc" << none;
+    QTest::newRow("previous at the first name changes nothing")
+        << QStringList{"name", "next", "previous"} << "aaa|?|aaa|?" << none;
+    QTest::newRow("previous steps back")
+        << QStringList{"name", "previous", "previous"} << "?|bbb|?|?" << none;
+    QTest::newRow("search in capitals finds the name")
+        << QStringList{"name", "search:BBB"} << "?|bbb|?|?" << none;
+    QTest::newRow("search for part of a name finds nothing, next shows the first")
+        << QStringList{"name", "search:bb", "next"} << "aaa|?|aaa|?"
+        << QStringList{"No se ha encontrado ninguna coincidencia"};
+    QTest::newRow("search with an empty box")
+        << QStringList{"name", "search:"} << "?|?|?|?"
+        << QStringList{"Has de introducir el nombre de la dirección a buscar."};
+    QTest::newRow("deleting one of two families keeps the other")
+        << QStringList{"name", "next", "delete:r"} << "?|?|aaa|?" << none;
+    QTest::newRow("after a delete, next shows the second name")
+        << QStringList{"name", "previous", "previous", "search:aaa", "delete:t", "next"}
+        << "?|bbb|?|?" << none;
+    QTest::newRow("after a delete, previous changes nothing")
+        << QStringList{"name", "next", "delete:t", "previous"} << "aaa|?|?|?" << none;
+    QTest::newRow("deleting the only family empties the display, next shows the first")
+        << QStringList{"name", "search:bbb", "delete:c", "next"} << "aaa|?|aaa|?" << none;
+    QTest::newRow("deleting the only family, previous shows the last")
+        << QStringList{"name", "search:bbb", "delete:c", "previous"} << "?|?|?|ccc" << none;
+    QTest::newRow("a label reading ? deletes nothing")
+        << QStringList{"name", "delete:r", "next"} << "aaa|?|aaa|?" << none;
+}
+
+void TestFavouritesModel::nameModeSteps()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, labels);
+    QFETCH(QStringList, messages);
+    Fixture f({"aaa:rt", "bbb:c", "ccc:p"});
+    QCOMPARE(f.run(steps), labels);
+    QCOMPARE(f.model->mode(), Mode::Name);
+    QCOMPARE(f.desktop.messages, messages);
+    // Every delete of a shown name asks first; a label reading "?" asks nothing.
+    const bool asks = steps.contains("delete:t") || steps.contains("delete:c") ||
+                      steps.indexOf("delete:r") > steps.indexOf("next");
+    QCOMPARE(f.desktop.questions.size(), asks ? 1 : 0);
+}
+
+void TestFavouritesModel::figureModeListsEachFamilysNames()
+{
+    Fixture f({"mmm:rc", "aaa:r", "zzz:rp"});
+    f.run({"figure"});
+    QCOMPARE(f.model->mode(), Mode::Figure);
+    QCOMPARE(f.model->list(Family::R)->stringList(), (QStringList{"aaa", "mmm", "zzz"}));
+    QCOMPARE(f.model->list(Family::C)->stringList(), QStringList{"mmm"});
+    QCOMPARE(f.model->list(Family::T)->stringList(), QStringList{});
+    QCOMPARE(f.model->list(Family::P)->stringList(), QStringList{"zzz"});
+    // Entering again fills the lists anew, with what the store holds then.
+    QVERIFY(execOn(f.storePath(), {"DELETE FROM AdrecaFig WHERE nom = 'aaa'"}));
+    f.run({"figure"});
+    QCOMPARE(f.model->list(Family::R)->stringList(), (QStringList{"mmm", "zzz"}));
+}
+
+void TestFavouritesModel::openButtonsAndNameLabelsLaunchAsTheTwinSays()
+{
+    {
+        Fixture f({"abc:rt"}, Lang::Spanish);
+        f.model->openPicked(Family::R, QString());
+        f.model->openPicked(Family::C, QString());
+        f.model->openPicked(Family::R, "abc");
+        f.run({"name", "next", "open:t", "open:c"});
+        QCOMPARE(f.desktop.messages, QStringList(2, "No hay ninguna dirección seleccionada"));
+        QCOMPARE(f.desktop.opened, QStringList{"http://www.tessaron-abc-rmt.com"});
+        QCOMPARE(f.desktop.launches,
+                 (QList<FakeDesktop::Launch>{
+                     {"/usr/bin/test-browser", "http://www.tessaron-abc-tlx.com"}}));
+        QCOMPARE(f.state.AdrecaT, QStringLiteral("http://www.tessaron-abc-tlx.com"));
+        QCOMPARE(f.state.CodiR, QStringLiteral("rmt"));
+    }
+    {
+        Fixture f({"abc:rt"}, Lang::English);
+        for (Family family : kFamilies)
+            f.model->openPicked(family, QString());
+        f.model->openPicked(Family::C, "abc");
+        f.run({"name", "next", "open:r"});
+        QCOMPARE(f.desktop.messages, (QStringList{"There is not any selected address.",
+                                                  "There is not any selected address",
+                                                  "There is not any selected address",
+                                                  "There is not any selected address"}));
+        QCOMPARE(f.desktop.launches,
+                 (QList<FakeDesktop::Launch>{
+                     {"/usr/bin/test-browser", "http://www.tessaron-abc-cto.com"}}));
+        QCOMPARE(f.desktop.opened, QStringList{"http://www.tessaron-abc-rmt.com"});
+    }
+}
+
+void TestFavouritesModel::answeringNoKeepsTheRow()
+{
+    Fixture f({"abc:r"});
+    f.desktop.answer = false;
+    QCOMPARE(f.run({"name", "next", "delete:r"}), QStringLiteral("abc|?|?|?"));
+    QCOMPARE(f.desktop.questions, QStringList{"Quieres borrar esta dirección ?"});
+    QCOMPARE(storedRows(f.storePath()).size(), 1);
+}
+
+void TestFavouritesModel::deletingTheLastRowGivesNoEntries()
+{
+    Fixture f({"abc:r"}, Lang::English);
+    f.run({"name", "next", "delete:r"});
+    QCOMPARE(f.desktop.questions, QStringList{"Do you want to erase this address ?"});
+    QCOMPARE(f.model->mode(), Mode::NoEntries);
+    QVERIFY(storedRows(f.storePath()).isEmpty());
+}
+
+void TestFavouritesModel::aRemovedStoreGivesNoEntries()
+{
+    Fixture f({"abc:r", "xyz:c"});
+    f.run({"name", "next"});
+    QVERIFY(QFile::remove(f.storePath()));
+    f.run({"next"});
+    QCOMPARE(f.model->mode(), Mode::NoEntries);
+}
+
+void TestFavouritesModel::aReplacedStoreIsReadAndOnlyTheAskedRowGoes()
+{
+    Fixture f({"abc:r", "xyz:c"});
+    QCOMPARE(f.run({"name", "next"}), QStringLiteral("abc|?|?|?"));
+    // While the question is up, a restore puts another store in place.
+    f.desktop.onQuestion = [&] {
+        QVERIFY(QFile::rename(f.storePath(), f.storePath() + ".old"));
+        QVERIFY(createEmptyStore(f.storePath()));
+        QVERIFY(execOn(
+            f.storePath(),
+            {"INSERT INTO AdrecaFig VALUES ('http://www.tessaron-aaa-rkx.com', 'aaa', 'r')"}));
+    };
+    f.run({"delete:r"});
+    // The new store has no abc: nothing of it goes.
+    QCOMPARE(storedRows(f.storePath()), QStringList{"http://www.tessaron-aaa-rkx.com|aaa|r"});
+    QCOMPARE(f.model->mode(), Mode::Name);
+    f.desktop.onQuestion = nullptr;
+    QCOMPARE(f.run({"next"}), QStringLiteral("abc|?|?|?"));
+}
+
+QTEST_GUILESS_MAIN(TestFavouritesModel)
+#include "tst_favouritesmodel.moc"
