@@ -1,6 +1,7 @@
 // A cursor step and a find by name on stores of 1,000 to 1,000,000 rows, beside
 // the same indexed SELECT done through SQLite's own API (a prepared statement
 // reused), which is the floor; and one save.
+#include "bench/benchstores.h"
 #include "core/favourites/favouritescursor.h"
 
 #include <QCoreApplication>
@@ -17,50 +18,6 @@
 using namespace tessaron;
 
 namespace {
-
-QTemporaryDir &scratch()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-QString nameOf(qint64 i)
-{
-    return QStringLiteral("name%1").arg(i, 8, 10, QLatin1Char('0'));
-}
-
-// A store with `rows` rows: rows/4 names in all four families. Made once per size.
-QString storeWith(qint64 rows)
-{
-    static std::map<qint64, QString> made;
-    if (auto it = made.find(rows); it != made.end())
-        return it->second;
-    const QString path = scratch().filePath(QStringLiteral("store%1.mdb").arg(rows));
-    createEmptyStore(path);
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
-        db.transaction();
-        q.prepare(QStringLiteral("INSERT INTO AdrecaFig (Adreca, nom, figura) VALUES (?, ?, ?)"));
-        const char *families[] = {"r", "c", "t", "p"};
-        for (qint64 i = 0; i < rows; ++i) {
-            const QString name = nameOf(i / 4);
-            const QString family = QString::fromLatin1(families[i % 4]);
-            q.addBindValue(QStringLiteral("http://www.tessaron-%1-%2xx.com").arg(name, family));
-            q.addBindValue(name);
-            q.addBindValue(family);
-            q.exec();
-        }
-        db.commit();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
-    made[rows] = path;
-    return path;
-}
 
 void BM_CursorNext(benchmark::State &state)
 {

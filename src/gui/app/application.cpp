@@ -3,6 +3,7 @@
 #include "core/cli/terminationwatcher.h"
 #include "core/settings/startup.h"
 #include "gui/about/aboutwindow.h"
+#include "gui/favourites/favouriteswindow.h"
 #include "gui/main/mainwindow.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,14 @@ void Application::registerWindows()
 {
     m_registry.setFactory(WindowKind::Main, [this](Lang lang) -> QWidget * {
         return new MainWindow(lang, context());
+    });
+    m_registry.setFactory(WindowKind::Favourites, [this](Lang lang) -> QWidget * {
+        auto *favourites = new FavouritesWindow(lang, context());
+        // Leaving the favourites leads back to the main window of their language.
+        QObject::connect(
+            favourites, &FavouritesWindow::closed, &m_registry,
+            [this](Lang closedLang) { m_registry.show(WindowKind::Main, closedLang); });
+        return favourites;
     });
     m_registry.setFactory(WindowKind::About, [this](Lang lang) -> QWidget * {
         auto *about = new AboutWindow(lang, context());

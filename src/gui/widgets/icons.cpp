@@ -2,9 +2,11 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QPolygonF>
 
 #include <cmath>
+#include <functional>
 
 namespace tessaron {
 
@@ -89,6 +91,84 @@ QCursor addressCursor()
     p.drawPolygon(arrow);
     p.end();
     return QCursor(pixmap, 0, 0);
+}
+
+namespace {
+
+// A picture of `size` logical pixels for each of the usual device pixel ratios,
+// each drawn at its own resolution.
+QIcon drawnIcon(QSize size, const std::function<void(QPainter &)> &draw)
+{
+    QIcon icon;
+    for (qreal ratio : {1.0, 2.0}) {
+        QPixmap pixmap((QSizeF(size) * ratio).toSize());
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        draw(p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
+
+QIcon stepIcon(bool forward)
+{
+    return drawnIcon(QSize(32, 24), [forward](QPainter &p) {
+        QPolygonF arrow{QPointF(2, 12),  QPointF(14, 2),  QPointF(14, 8), QPointF(30, 8),
+                        QPointF(30, 16), QPointF(14, 16), QPointF(14, 22)};
+        if (forward) {
+            for (QPointF &point : arrow)
+                point.setX(32 - point.x());
+        }
+        p.setPen(QPen(QColor(0, 0, 128), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(80, 130, 230));
+        p.drawPolygon(arrow);
+    });
+}
+
+QIcon deleteIcon()
+{
+    return drawnIcon(QSize(20, 20), [](QPainter &p) {
+        p.setPen(QPen(QColor(200, 0, 0), 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(4, 4), QPointF(16, 16));
+        p.drawLine(QPointF(16, 4), QPointF(4, 16));
+    });
+}
+
+QCursor handCursor(qreal ratio)
+{
+    QPixmap pixmap((QSizeF(32, 32) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A hand pointing up with its forefinger, the tip at (8, 1).
+    QPainterPath hand;
+    hand.moveTo(6, 2.5);
+    hand.arcTo(QRectF(6, 0.5, 4, 4), 180, -180);
+    hand.lineTo(10, 11);
+    hand.arcTo(QRectF(10, 9, 4, 4), 180, -180);
+    hand.lineTo(14, 12);
+    hand.arcTo(QRectF(14, 10, 4, 4), 180, -180);
+    hand.lineTo(18, 13);
+    hand.arcTo(QRectF(18, 11, 4, 4), 180, -180);
+    hand.lineTo(22, 21);
+    hand.quadTo(22, 27, 17, 28);
+    hand.lineTo(11, 28);
+    hand.quadTo(8, 27, 6, 23);
+    hand.lineTo(2, 16);
+    hand.quadTo(1.5, 13.5, 4, 14);
+    hand.lineTo(6, 16);
+    hand.closeSubpath();
+    p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawPath(hand);
+    p.end();
+    return QCursor(pixmap, 8, 1);
 }
 
 } // namespace tessaron

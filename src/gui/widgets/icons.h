@@ -16,4 +16,13 @@ namespace tessaron {
 // "this opens a web address".
 [[nodiscard]] QCursor addressCursor();
 
+// The pictures of the previous and next buttons: an arrow pointing back or on,
+// drawn for 1x and 2x screens.
+[[nodiscard]] QIcon stepIcon(bool forward);
+// The picture of a delete button: a red cross, drawn for 1x and 2x screens.
+[[nodiscard]] QIcon deleteIcon();
+// The pointing hand over links and name labels, drawn for a screen of `ratio`
+// device pixels a logical pixel.
+[[nodiscard]] QCursor handCursor(qreal ratio);
+
 } // namespace tessaron

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/models/appcontext.h"
+#include "core/models/favouritesmodel.h"
+#include "core/texts/lang.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tessaron {
+
+class ClickableLabel;
+class FigureCanvas;
+
+// The favourites window, built for one language: `frmbdd` or `frmdb`. Its rules
+// are the model's; the window places the controls and shows the model's state.
+// However it closes, it says so, and the application shows the main window of
+// its language.
+class FavouritesWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    FavouritesWindow(Lang lang, const AppContext &context);
+
+Q_SIGNALS:
+    void closed(Lang lang);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createFigurePanel();
+    void createNamePanel();
+    void createNoEntriesPanel();
+    void createMenus();
+    void connectSignals();
+    void load();
+    void showMode(FavouritesModel::Mode mode);
+    void showLabels();
+
+    Lang m_lang;
+    FavouritesModel *m_model;
+    QWidget *m_client = nullptr;
+    ClickableLabel *m_figureLink = nullptr;
+    ClickableLabel *m_nameLink = nullptr;
+    QWidget *m_figureMarker = nullptr;
+    QWidget *m_nameMarker = nullptr;
+    FigureCanvas *m_figurePanel = nullptr;
+    FigureCanvas *m_namePanel = nullptr;
+    QWidget *m_noEntriesPanel = nullptr;
+    QLabel *m_noEntries = nullptr;
+    std::array<QComboBox *, 4> m_lists{};
+    std::array<QPushButton *, 4> m_openButtons{};
+    QLineEdit *m_searchBox = nullptr;
+    QPushButton *m_searchButton = nullptr;
+    QPushButton *m_previous = nullptr;
+    QPushButton *m_next = nullptr;
+    std::array<ClickableLabel *, 4> m_nameLabels{};
+    std::array<QPushButton *, 4> m_deleteButtons{};
+    QAction *m_figureItem = nullptr;
+    QAction *m_nameItem = nullptr;
+};
+
+} // namespace tessaron

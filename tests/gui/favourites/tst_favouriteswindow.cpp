@@ -1,0 +1,381 @@
+#include "gui/favourites/favouriteswindow.h"
+#include "gui/main/mainwindow.h"
+#include "gui/widgets/fonts.h"
+#include "support/apphelper.h"
+#include "support/storehelper.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace tessaron;
+
+namespace {
+
+struct Twin {
+    Lang lang;
+    QString main;
+    QString box;
+    QString window;
+};
+
+const Twin kSpanish{Lang::Spanish, "frmPrin_Cast", "txtAdreca", "frmbdd"};
+const Twin kEnglish{Lang::English, "frmPrin_Ang", "txtaAdreca", "frmdb"};
+
+// Saves "abc" in r and t and "xyz" in c through the main window's save buttons.
+void saveSomeNames(TestApp &app, const Twin &twin)
+{
+    auto *main = app.open<MainWindow>(WindowKind::Main, twin.lang);
+    auto *box = main->findChild<QLineEdit *>(twin.box);
+    for (const auto &[name, buttons] :
+         {std::pair{"abc", std::vector{4, 6}}, std::pair{"xyz", std::vector{5}}}) {
+        box->clear();
+        QTest::keyClicks(box, name);
+        for (int button : buttons)
+            main->findChild<QPushButton *>(QStringLiteral("Command%1").arg(button))->click();
+    }
+    app.desktop.messages.clear();
+}
+
+FavouritesWindow *favourites(TestApp &app, Lang lang)
+{
+    return qobject_cast<FavouritesWindow *>(
+        app.app.registry().window(WindowKind::Favourites, lang));
+}
+
+bool shown(QWidget *w, const char *name)
+{
+    auto *child = w->findChild<QWidget *>(name);
+    return child && child->isVisibleTo(w);
+}
+
+void click(QWidget *w, const char *name)
+{
+    QWidget *child = w->findChild<QWidget *>(name);
+    QVERIFY2(child, name);
+    QTest::mouseClick(child, Qt::LeftButton);
+}
+
+QStringList labels(QWidget *w)
+{
+    QStringList texts;
+    for (int i = 1; i <= 4; ++i)
+        texts << w->findChild<QLabel *>(QStringLiteral("lbladreca%1").arg(i))->text();
+    return texts;
+}
+
+} // namespace
+
+class TestFavouritesWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void opensFromTheMainWindowAndReturnsWithTheName_data();
+    void opensFromTheMainWindowAndReturnsWithTheName();
+    void controls_data();
+    void controls();
+    void openingShowsABlankPanel();
+    void figureMode_data();
+    void figureMode();
+    void nameMode_data();
+    void nameMode();
+    void anEmptyStoreShowsNoEntries_data();
+    void anEmptyStoreShowsNoEntries();
+    void helpTopic();
+};
+
+void TestFavouritesWindow::initTestCase()
+{
+    installFontSubstitutions();
+}
+
+void TestFavouritesWindow::opensFromTheMainWindowAndReturnsWithTheName_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("how");  // button, menu, shortcut
+    QTest::addColumn<QString>("back"); // close, exit
+    QTest::newRow("es button, close box") << int(Lang::Spanish) << "button"
+                                          << "close";
+    QTest::newRow("es Ctrl+F, Ctrl+S") << int(Lang::Spanish) << "shortcut"
+                                       << "exit";
+    QTest::newRow("en menu, Ctrl+E") << int(Lang::English) << "menu"
+                                     << "exit";
+    QTest::newRow("en Ctrl+F, close box") << int(Lang::English) << "shortcut"
+                                          << "close";
+}
+
+void TestFavouritesWindow::opensFromTheMainWindowAndReturnsWithTheName()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, how);
+    QFETCH(QString, back);
+    const Twin &twin = Lang(lang) == Lang::Spanish ? kSpanish : kEnglish;
+    TestApp app;
+    auto *main = app.open<MainWindow>(WindowKind::Main, twin.lang);
+    QTest::keyClicks(main->findChild<QLineEdit *>(twin.box), "AbC");
+    QApplication::setActiveWindow(main);
+    if (how == "button")
+        main->findChild<QPushButton *>("Command3")->click();
+    else if (how == "menu")
+        main->findChild<QAction *>(twin.lang == Lang::Spanish ? "mnufavoritos" : "mnufavorite")
+            ->trigger();
+    else
+        QTest::keyClick(main, Qt::Key_F, Qt::ControlModifier);
+    TestApp::settle();
+    QVERIFY(!app.app.registry().window(WindowKind::Main, twin.lang));
+    FavouritesWindow *w = favourites(app, twin.lang);
+    QVERIFY(w);
+    QCOMPARE(w->objectName(), twin.window);
+
+    if (back == "close") {
+        w->close();
+    } else {
+        QApplication::setActiveWindow(w);
+        QTest::keyClick(w, twin.lang == Lang::Spanish ? Qt::Key_S : Qt::Key_E, Qt::ControlModifier);
+    }
+    TestApp::settle();
+    QVERIFY(!favourites(app, twin.lang));
+    auto *again = app.app.registry().window(WindowKind::Main, twin.lang);
+    QVERIFY(again);
+    QCOMPARE(again->findChild<QLineEdit *>(twin.box)->text(), QStringLiteral("abc"));
+    QCOMPARE(app.quits, 0);
+}
+
+void TestFavouritesWindow::controls_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<bool>("sizable");
+    QTest::addColumn<QStringList>("texts"); // name|text|tooltip
+    QTest::newRow("es") << int(Lang::Spanish) << "Favoritos" << QSize(616, 332) << false
+                        << QStringList{
+                               "Label1|Buscar por figuras|", "Label2|Buscar por nombre|",
+                               "Command1|buscar direccion|", "Command4|buscar direccion|",
+                               "Label4|Nombre a buscar :|",  "cmdbuscar|Buscar|Buscar el nombre",
+                               "Command7||Anterior palabra", "Command8||Siguiente palabra",
+                               "cmdBorra_R||Borrar",         "cmdBorra_P||Borrar",
+                               "Label3|No Hay entradas|",    "lblaTitol|Tessaron|",
+                               "mnuopcions|&Opciones|",      "mnufig|Buscar por figuras|",
+                               "mnunom|Buscar por nombre|",  "mnusalir|Salir|"};
+    QTest::newRow("en") << int(Lang::English) << "Favorites" << QSize(614, 330) << true
+                        << QStringList{"Label1|Search by shape|",
+                                       "Label2|Search by name|",
+                                       "Command2|Search adress|",
+                                       "Label4|Name to search :|",
+                                       "cmdbuscar|Search|Search name",
+                                       "Command7||Back word",
+                                       "Command8||Next word",
+                                       "cmdBorra_C||Delete",
+                                       "Label3|There aren't entries|",
+                                       "mnuoptions|&Options|",
+                                       "mnufig|Search by shapes|",
+                                       "mnunom|search by name|",
+                                       "mnuexit|Exit|"};
+}
+
+void TestFavouritesWindow::controls()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(bool, sizable);
+    QFETCH(QStringList, texts);
+    TestApp app;
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang(lang));
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), caption);
+    QCOMPARE(w->centralWidget()->size(), client);
+    QCOMPARE(w->minimumSize() == w->maximumSize(), !sizable);
+    QVERIFY(w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    for (const QString &row : texts) {
+        const QStringList f = row.split(u'|');
+        if (auto *action = w->findChild<QAction *>(f[0])) {
+            QCOMPARE(action->text(), f[1]);
+            continue;
+        }
+        QWidget *control = w->findChild<QWidget *>(f[0]);
+        QVERIFY2(control, qPrintable(f[0]));
+        if (auto *label = qobject_cast<QLabel *>(control))
+            QCOMPARE(label->text(), f[1]);
+        if (auto *button = qobject_cast<QPushButton *>(control)) {
+            QCOMPARE(button->text(), f[1]);
+            // A picture button has no caption: its tooltip names it for screen readers.
+            QVERIFY(!button->text().isEmpty() || button->accessibleName() == f[2]);
+        }
+        QCOMPARE(control->toolTip(), f[2]);
+    }
+    // Panel contents sit within their panel, at twips / 15.
+    QCOMPARE(w->findChild<QWidget *>("picnom")->geometry(), QRect(0, 96, 617, 217));
+    QCOMPARE(w->findChild<QWidget *>("lbladreca3")->geometry(), QRect(128, 152, 417, 17));
+    QCOMPARE(w->findChild<QWidget *>("cmdBorra_T")->geometry(), QRect(552, 144, 57, 33));
+    QCOMPARE(w->findChild<QWidget *>("Combo2")->geometry(), QRect(384, 48, 193, 21));
+    QCOMPARE(
+        w->findChild<QAction *>(Lang(lang) == Lang::Spanish ? "mnusalir" : "mnuexit")->shortcut(),
+        QKeySequence(Lang(lang) == Lang::Spanish ? "Ctrl+S" : "Ctrl+E"));
+}
+
+void TestFavouritesWindow::openingShowsABlankPanel()
+{
+    TestApp app;
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::Spanish);
+    QVERIFY(shown(w, "picnohay"));
+    QVERIFY(!shown(w, "Label3"));
+    QVERIFY(!shown(w, "picfig"));
+    QVERIFY(!shown(w, "picnom"));
+    QVERIFY(!shown(w, "Shape3"));
+    QVERIFY(!shown(w, "Shape4"));
+    QVERIFY(shown(w, "Label1"));
+    QVERIFY(shown(w, "Label2"));
+    // The covered panels' controls cannot take the focus.
+    QVERIFY(!w->findChild<QWidget *>("txtnom")->isVisibleTo(w));
+    QVERIFY(!w->findChild<QWidget *>("Combo1")->isVisibleTo(w));
+}
+
+void TestFavouritesWindow::figureMode_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<bool>("viaMenu");
+    QTest::newRow("es link") << int(Lang::Spanish) << false;
+    QTest::newRow("en menu") << int(Lang::English) << true;
+}
+
+void TestFavouritesWindow::figureMode()
+{
+    QFETCH(int, lang);
+    QFETCH(bool, viaMenu);
+    const Twin &twin = Lang(lang) == Lang::Spanish ? kSpanish : kEnglish;
+    TestApp app;
+    saveSomeNames(app, twin);
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, twin.lang);
+    if (viaMenu)
+        w->findChild<QAction *>("mnufig")->trigger();
+    else
+        click(w, "Label1");
+    QVERIFY(shown(w, "picfig"));
+    QVERIFY(shown(w, "Shape3"));
+    QVERIFY(!shown(w, "Shape4"));
+    QVERIFY(!shown(w, "picnom"));
+    QStringList lists;
+    for (int i = 1; i <= 4; ++i) {
+        auto *combo = w->findChild<QComboBox *>(QStringLiteral("Combo%1").arg(i));
+        QCOMPARE(combo->currentText(), QString()); // nothing picked yet
+        QStringList items;
+        for (int row = 0; row < combo->count(); ++row)
+            items << combo->itemText(row);
+        lists << items.join(u',');
+    }
+    QCOMPARE(lists, (QStringList{"abc", "xyz", "abc", ""}));
+
+    click(w, "Command2"); // nothing picked
+    QCOMPARE(app.desktop.messages.size(), 1);
+    w->findChild<QComboBox *>("Combo3")->setCurrentIndex(0);
+    click(w, "Command3");
+    const QString address = "http://www.tessaron-abc-tlx.com";
+    if (twin.lang == Lang::Spanish) {
+        QCOMPARE(app.desktop.opened, QStringList{address});
+        QVERIFY(app.desktop.launches.isEmpty());
+    } else {
+        QCOMPARE(app.desktop.launches,
+                 (QList<FakeDesktop::Launch>{{"/usr/bin/test-browser", address}}));
+        QVERIFY(app.desktop.opened.isEmpty());
+    }
+}
+
+void TestFavouritesWindow::nameMode_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::newRow("es") << int(Lang::Spanish);
+    QTest::newRow("en") << int(Lang::English);
+}
+
+void TestFavouritesWindow::nameMode()
+{
+    QFETCH(int, lang);
+    const Twin &twin = Lang(lang) == Lang::Spanish ? kSpanish : kEnglish;
+    TestApp app;
+    saveSomeNames(app, twin);
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, twin.lang);
+    click(w, "Label2");
+    QVERIFY(shown(w, "picnom"));
+    QVERIFY(shown(w, "Shape4"));
+    QVERIFY(!shown(w, "Shape3"));
+    QCOMPARE(labels(w), (QStringList{"?", "?", "?", "?"}));
+
+    click(w, "Command8");
+    QCOMPARE(labels(w), (QStringList{"abc", "?", "abc", "?"}));
+    click(w, "Command8");
+    QCOMPARE(labels(w), (QStringList{"?", "xyz", "?", "?"}));
+    click(w, "Command7");
+    QCOMPARE(labels(w), (QStringList{"abc", "?", "abc", "?"}));
+
+    auto *box = w->findChild<QLineEdit *>("txtnom");
+    QTest::keyClicks(box, "XYZ");
+    click(w, "cmdbuscar");
+    QCOMPARE(labels(w), (QStringList{"?", "xyz", "?", "?"}));
+
+    click(w, "lbladreca1"); // reads "?": nothing
+    click(w, "lbladreca2");
+    const QString address = "http://www.tessaron-xyz-" + CodificaC("xyz") + ".com";
+    if (twin.lang == Lang::Spanish)
+        QCOMPARE(app.desktop.launches,
+                 (QList<FakeDesktop::Launch>{{"/usr/bin/test-browser", address}}));
+    else
+        QCOMPARE(app.desktop.opened, QStringList{address});
+
+    click(w, "cmdBorra_C");
+    QCOMPARE(app.desktop.questions.size(), 1);
+    QCOMPARE(labels(w), (QStringList{"?", "?", "?", "?"}));
+    QCOMPARE(storedRows(app.storePath()).size(), 2);
+
+    // Entering name mode again empties the search box and the labels.
+    click(w, "Label2");
+    QCOMPARE(box->text(), QString());
+    QVERIFY(app.desktop.messages.isEmpty());
+}
+
+void TestFavouritesWindow::anEmptyStoreShowsNoEntries_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("link");
+    QTest::newRow("es figures") << int(Lang::Spanish) << "Label1";
+    QTest::newRow("en names") << int(Lang::English) << "Label2";
+}
+
+void TestFavouritesWindow::anEmptyStoreShowsNoEntries()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, link);
+    TestApp app;
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang(lang));
+    click(w, qPrintable(link));
+    QVERIFY(shown(w, "picnohay"));
+    QVERIFY(shown(w, "Label3"));
+    for (const char *gone : {"Label1", "Label2", "Shape3", "Shape4", "picfig", "picnom"})
+        QVERIFY2(!shown(w, gone), gone);
+    QVERIFY(!w->findChild<QAction *>("mnufig")->isEnabled());
+    QVERIFY(!w->findChild<QAction *>("mnunom")->isEnabled());
+    QVERIFY(app.desktop.messages.isEmpty());
+}
+
+void TestFavouritesWindow::helpTopic()
+{
+    for (auto [lang, topic, file] : {std::tuple{Lang::Spanish, 200, "ayuda.hlp"},
+                                     std::tuple{Lang::English, 202, "help.hlp"}}) {
+        TestApp app;
+        auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, lang);
+        QApplication::setActiveWindow(w);
+        QTest::keyClick(w, Qt::Key_F1);
+        QCOMPARE(app.desktop.helps.size(), 1);
+        QCOMPARE(app.desktop.helps[0].command, HelpCommand::Topic);
+        QCOMPARE(app.desktop.helps[0].data, topic);
+        QCOMPARE(app.desktop.helps[0].file, QDir(app.programDir.path()).filePath(file));
+    }
+}
+
+QTEST_MAIN(TestFavouritesWindow)
+#include "tst_favouriteswindow.moc"
