@@ -43,7 +43,8 @@ constexpr std::array<QPoint, 4> kOpenButtons{
 constexpr QSize kOpenButtonSize(1815, 255);
 constexpr int kFigureOutlineWidth = 3;
 constexpr int kRowOutlineWidth = 2;
-constexpr QRect kSearchPrompt(240, 120, 2055, 285);
+// As wide as the room up to the search box, so the prompt is never cut.
+constexpr QRect kSearchPrompt(240, 120, 2160, 285);
 constexpr QRect kSearchBox(2400, 120, 5415, 285);
 constexpr QRect kSearchButton(8040, 120, 1095, 375);
 constexpr QRect kPrevious(2400, 600, 1575, 615);
