@@ -62,17 +62,17 @@ void MainWindow::createControls()
     m_canvas->setFixedSize(rectFromTwips(layout.client).size());
     setCentralWidget(m_canvas);
 
-    auto staticLabel = [this](const MainLayout::Label &spec) {
-        auto *label = new QLabel(spec.text, m_canvas);
-        label->setObjectName(spec.name);
-        label->setGeometry(rectFromTwips(spec.twips));
-        label->setFont(arial(spec.font));
-        label->setAlignment(spec.alignment);
-        setColour(label, QPalette::WindowText, spec.colour);
-        setColour(label, QPalette::Window, spec.background);
+    auto staticLabel = [this](const MainLayout::Label &place) {
+        auto *label = new QLabel(place.text, m_canvas);
+        label->setObjectName(place.name);
+        label->setGeometry(rectFromTwips(place.twips));
+        label->setFont(arial(place.font));
+        label->setAlignment(place.alignment);
+        setColour(label, QPalette::WindowText, place.colour);
+        setColour(label, QPalette::Window, place.background);
     };
-    for (const MainLayout::Label &spec : layout.labels)
-        staticLabel(spec);
+    for (const MainLayout::Label &place : layout.labels)
+        staticLabel(place);
 
     m_nameBox = new QLineEdit(m_canvas);
     m_nameBox->setObjectName(texts.nameBoxName);
@@ -113,11 +113,11 @@ void MainWindow::createControls()
         }
     }
 
-    auto button = [this](const MainLayout::Button &spec, const QString &text, const QString &tip) {
+    auto button = [this](const MainLayout::Button &place, const QString &text, const QString &tip) {
         auto *b = new QPushButton(text, m_canvas);
-        b->setObjectName(spec.name);
+        b->setObjectName(place.name);
         b->setToolTip(tip);
-        b->setGeometry(rectFromTwips(spec.twips));
+        b->setGeometry(rectFromTwips(place.twips));
         return b;
     };
     m_favourites = button(layout.favourites, texts.favouritesCaption, texts.favouritesTip);
