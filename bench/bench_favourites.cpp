@@ -27,6 +27,14 @@ public:
     bool openAddress(const QString &) override { return true; }
     void help(QObject *, const QString &, HelpCommand, int) override {}
     void keepInFront(QObject *, bool) override {}
+    PrintResult printPage(QObject *, const QString &, const PageDrawer &) override
+    {
+        return PrintResult::Printed;
+    }
+    SaveResult savePageAsPdf(QObject *, const QString &, const PageDrawer &) override
+    {
+        return SaveResult::Cancelled;
+    }
 };
 
 class NoNavigator : public Navigator {

@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev libsqlite3-dev
     fonts-liberation2
     xvfb xauth xdg-utils sqlite3
+    poppler-utils cups printer-driver-cups-pdf
 )
 
 missing=()

@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class QObject;
+class QPainter;
 
 namespace tessaron {
 
@@ -12,6 +15,13 @@ enum class HelpCommand {
     Contents = 3,  // show the contents
     Index = 0x105, // the keyword index, searched by a partial word
 };
+
+// Draws one page. The painter's origin is the top left of the printable area (of
+// the paper's corner in a PDF file), and `dotsPerInch` the device's resolution.
+using PageDrawer = std::function<void(QPainter &painter, double dotsPerInch)>;
+
+enum class PrintResult { Printed, NoPrinter, Failed };
+enum class SaveResult { Saved, Cancelled, Failed };
 
 // Everything the program asks of the desktop. The real implementation talks to
 // the system; tests hand the windows a fake that records what was asked. The
@@ -34,6 +44,14 @@ public:
     virtual void help(QObject *window, const QString &helpFile, HelpCommand command, int data) = 0;
     // Keeps a window in front of the others, or releases it.
     virtual void keepInFront(QObject *window, bool inFront) = 0;
+    // Prints one page, as a document of its own, on the default printer, with no
+    // dialog; NoPrinter when there is no default printer.
+    virtual PrintResult printPage(QObject *window, const QString &documentName,
+                                  const PageDrawer &draw) = 0;
+    // Asks where to keep the page as a PDF file, `suggestedName` offered first,
+    // and writes it there.
+    virtual SaveResult savePageAsPdf(QObject *window, const QString &suggestedName,
+                                     const PageDrawer &draw) = 0;
 };
 
 } // namespace tessaron

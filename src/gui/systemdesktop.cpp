@@ -3,8 +3,14 @@
 #include "gui/help/helpviewer.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QUrl>
 
@@ -81,6 +87,48 @@ void SystemDesktop::keepInFront(QObject *object, bool inFront)
     window->setWindowFlag(Qt::WindowStaysOnTopHint, inFront);
     if (visible)
         window->show(); // changing the flags hides a window
+}
+
+namespace {
+
+// Draws the page on an open printer, from the top left of its printable area.
+bool drawOn(QPrinter &printer, const PageDrawer &draw)
+{
+    printer.setFullPage(false);
+    // Qt adds margins of its own unless told the printer's smallest ones.
+    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    draw(painter, printer.resolution());
+    return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+} // namespace
+
+PrintResult SystemDesktop::printPage(QObject *, const QString &documentName, const PageDrawer &draw)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return PrintResult::NoPrinter;
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    return drawOn(printer, draw) ? PrintResult::Printed : PrintResult::Failed;
+}
+
+SaveResult SystemDesktop::savePageAsPdf(QObject *window, const QString &suggestedName,
+                                        const PageDrawer &draw)
+{
+    const QString path =
+        QFileDialog::getSaveFileName(asWidget(window), kTitle, QDir::home().filePath(suggestedName),
+                                     QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return SaveResult::Cancelled;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName(QFileInfo(path).completeBaseName());
+    return drawOn(printer, draw) ? SaveResult::Saved : SaveResult::Failed;
 }
 
 } // namespace tessaron

@@ -20,6 +20,10 @@ public:
     bool openAddress(const QString &address) override;
     void help(QObject *window, const QString &helpFile, HelpCommand command, int data) override;
     void keepInFront(QObject *window, bool inFront) override;
+    PrintResult printPage(QObject *window, const QString &documentName,
+                          const PageDrawer &draw) override;
+    SaveResult savePageAsPdf(QObject *window, const QString &suggestedName,
+                             const PageDrawer &draw) override;
 
 private:
     QPointer<HelpViewer> m_helpViewer;

@@ -62,4 +62,43 @@ public:
         helps.append({file, command, data});
     }
     void keepInFront(QObject *window, bool front) override { inFront.append({window, front}); }
+
+    // Each printed page is drawn into a PDF file of its own when `pageFolder` is set.
+    QString pageFolder;
+    tessaron::PrintResult printResult = tessaron::PrintResult::Printed;
+    tessaron::SaveResult saveResult = tessaron::SaveResult::Saved;
+    QStringList printed; // document names
+    QStringList savedAs; // suggested names
+    QStringList pages;   // the PDF files drawn
+
+    tessaron::PrintResult printPage(QObject *, const QString &documentName,
+                                    const tessaron::PageDrawer &draw) override
+    {
+        printed << documentName;
+        if (printResult == tessaron::PrintResult::Printed)
+            drawPage(draw);
+        return printResult;
+    }
+    tessaron::SaveResult savePageAsPdf(QObject *, const QString &suggestedName,
+                                       const tessaron::PageDrawer &draw) override
+    {
+        savedAs << suggestedName;
+        if (saveResult == tessaron::SaveResult::Saved)
+            drawPage(draw);
+        return saveResult;
+    }
+
+private:
+    void drawPage(const tessaron::PageDrawer &draw)
+    {
+        if (pageFolder.isEmpty() || !pageDrawing)
+            return;
+        const QString path = pageFolder + QStringLiteral("/page%1.pdf").arg(pages.size() + 1);
+        pageDrawing(path, draw);
+        pages << path;
+    }
+
+public:
+    // Set by tests that link the windows: draws a page into a PDF file.
+    std::function<void(const QString &path, const tessaron::PageDrawer &draw)> pageDrawing;
 };

@@ -18,7 +18,7 @@ const QString &ModTessaron::formPlainAddress(const QString &name)
 void ModTessaron::formRegisters(const QString &caption)
 {
     for (Family family : kFamilies)
-        registre(family) = registerAddress(caption, figureCode(family, caption));
+        registre(family) = registerAddress(caption, codi(family) = figureCode(family, caption));
 }
 
 } // namespace tessaron

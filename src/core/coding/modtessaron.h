@@ -41,8 +41,8 @@ struct ModTessaron {
     const QString &formFigureAddress(Family family, const QString &name);
     // Keeps the plain address of `name` in `AdrecaCom` and returns it.
     const QString &formPlainAddress(const QString &name);
-    // Fills the four registers from `caption`, as the figure labels show it: a
-    // label without a name gives registers formed from "?".
+    // Fills the four codes and registers from `caption`, as the figure labels show
+    // it: a label without a name gives registers formed from "?".
     void formRegisters(const QString &caption);
 };
 

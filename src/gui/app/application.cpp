@@ -5,6 +5,8 @@
 #include "gui/about/aboutwindow.h"
 #include "gui/favourites/favouriteswindow.h"
 #include "gui/main/mainwindow.h"
+#include "gui/sheets/registerswindow.h"
+#include "gui/sheets/symbologywindow.h"
 
 #include <QCoreApplication>
 
@@ -16,19 +18,26 @@ Application::Application(Desktop &desktop, const QString &programDir)
     registerWindows();
 }
 
+template <typename Window> void Application::registerSecondary(WindowKind kind)
+{
+    m_registry.setFactory(kind, [this](Lang lang) -> QWidget * {
+        auto *window = new Window(lang, context());
+        // Leaving it leads back to the main window of its language.
+        QObject::connect(window, &Window::closed, &m_registry, [this](Lang closedLang) {
+            m_registry.show(WindowKind::Main, closedLang);
+        });
+        return window;
+    });
+}
+
 void Application::registerWindows()
 {
     m_registry.setFactory(WindowKind::Main, [this](Lang lang) -> QWidget * {
         return new MainWindow(lang, context());
     });
-    m_registry.setFactory(WindowKind::Favourites, [this](Lang lang) -> QWidget * {
-        auto *favourites = new FavouritesWindow(lang, context());
-        // Leaving the favourites leads back to the main window of their language.
-        QObject::connect(
-            favourites, &FavouritesWindow::closed, &m_registry,
-            [this](Lang closedLang) { m_registry.show(WindowKind::Main, closedLang); });
-        return favourites;
-    });
+    registerSecondary<FavouritesWindow>(WindowKind::Favourites);
+    registerSecondary<RegistersWindow>(WindowKind::Registers);
+    registerSecondary<SymbologyWindow>(WindowKind::Symbology);
     m_registry.setFactory(WindowKind::About, [this](Lang lang) -> QWidget * {
         auto *about = new AboutWindow(lang, context());
         // However it closes, the About window leads on to the main window of its language.

@@ -27,6 +27,8 @@ public:
 
 private:
     void registerWindows();
+    // A window that the main window opens and that leads back to it when it closes.
+    template <typename Window> void registerSecondary(WindowKind kind);
 
     Desktop &m_desktop;
     QString m_programDir;

@@ -1,0 +1,150 @@
+#include "gui/sheets/registerswindow.h"
+
+#include "core/models/sheetmodel.h"
+#include "core/texts/sheettexts.h"
+#include "gui/sheets/registerspage.h"
+#include "gui/widgets/figurecanvas.h"
+#include "gui/widgets/fonts.h"
+#include "gui/widgets/icons.h"
+#include "gui/widgets/twips.h"
+#include "gui/widgets/windowplacement.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+
+namespace tessaron {
+
+namespace {
+
+constexpr int kOutlineWidth = 2;
+const QColor kDarkBlue(0, 0, 192);
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+
+void setTextColour(QWidget *w, const QColor &c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    w->setPalette(p);
+}
+
+} // namespace
+
+RegistersWindow::RegistersWindow(Lang lang, const AppContext &context)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_lang(lang), m_model(new SheetModel(lang, context, registersTexts(lang).helpTopic,
+                                           registersTexts(lang).printing, this))
+{
+    const RegistersTexts &texts = registersTexts(lang);
+    setObjectName(texts.windowName);
+    setWindowTitle(texts.caption);
+    setWindowIcon(applicationIcon());
+    setFont(controlFont());
+    createControls();
+
+    QAction *print = menuBar()->addAction(texts.printItem);
+    print->setObjectName(texts.printItemName);
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    connect(print, &QAction::triggered, m_model, [this, &texts] {
+        m_model->print(texts.documentName, [this](QPainter &painter, double dotsPerInch) {
+            drawPage(painter, dotsPerInch);
+        });
+    });
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, m_model, &SheetModel::help);
+
+    const QSize client = rectFromTwips(0, 0, texts.clientWidth, texts.clientHeight).size();
+    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+    centreOnScreen(this);
+}
+
+void RegistersWindow::createControls()
+{
+    const RegistersTexts &texts = registersTexts(m_lang);
+    auto *client = new FigureCanvas(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    const int top = texts.figuresTop;
+    client->addRectangle(rectFromTwips(120, 480 + top, 1215, 495), kOutlineWidth);
+    client->addEllipse(rectFromTwips(120, 1200 + top, 1215, 495), kOutlineWidth);
+    client->addLines(polygonFromTwips({{720, 1920 + top}, {1320, 2400 + top}, {120, 2400 + top}}),
+                     kOutlineWidth);
+    client->addLines(polygonFromTwips({{480, 2760 + top},
+                                       {960, 2760 + top},
+                                       {1320, 2880 + top},
+                                       {1320, 3000 + top},
+                                       {960, 3120 + top},
+                                       {480, 3120 + top},
+                                       {120, 3000 + top},
+                                       {120, 2880 + top}}),
+                     kOutlineWidth);
+
+    const QStringList registers = m_model->registers();
+    for (std::size_t i = 0; i < m_registers.size(); ++i) {
+        auto *label = new QLabel(registers.value(int(i)), client);
+        label->setObjectName(texts.labelPrefix + QString::number(i + 1));
+        label->setGeometry(rectFromTwips(texts.labels[i]));
+        label->setFont(arial({11.25, true}));
+        setTextColour(label, kDarkBlue);
+        m_registers[i] = label;
+    }
+    createInstructions(client);
+}
+
+void RegistersWindow::createInstructions(QWidget *client)
+{
+    const RegistersTexts &texts = registersTexts(m_lang);
+    if (texts.instructions.isEmpty())
+        return;
+    QFont bold = controlFont();
+    bold.setBold(true);
+    for (const PlacedText &placed : texts.instructions) {
+        auto *label = new QLabel(placed.text, client);
+        label->setObjectName(placed.name);
+        label->setGeometry(rectFromTwips(placed.twips));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(bold);
+    }
+    // The heading, and the second half of each sentence, stand out.
+    auto *heading = client->findChild<QLabel *>(QStringLiteral("Label5"));
+    QFont headingFont = controlFont();
+    headingFont.setPointSizeF(9.75);
+    headingFont.setBold(true);
+    headingFont.setUnderline(true);
+    heading->setFont(headingFont);
+    setTextColour(heading, kRed);
+    for (const char *green : {"Label2", "Label4"})
+        setTextColour(client->findChild<QLabel *>(QString::fromLatin1(green)), kGreen);
+
+    const qreal ratio = screen() ? screen()->devicePixelRatio() : 1.0;
+    const QPixmap arrow = stepIcon(true).pixmap(QSize(32, 24), ratio);
+    for (const auto &[name, top] : {std::pair{"Image1", 360}, std::pair{"Image2", 1680}}) {
+        auto *image = new QLabel(client);
+        image->setObjectName(QString::fromLatin1(name));
+        image->setGeometry(rectFromTwips(6000, top, 480, 480));
+        image->setAlignment(Qt::AlignCenter);
+        image->setPixmap(arrow);
+    }
+}
+
+void RegistersWindow::drawPage(QPainter &painter, double dotsPerInch) const
+{
+    QStringList captions;
+    for (const QLabel *label : m_registers)
+        captions << label->text();
+    drawRegistersPage(painter, dotsPerInch, captions);
+}
+
+void RegistersWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT closed(m_lang);
+}
+
+} // namespace tessaron

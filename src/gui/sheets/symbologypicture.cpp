@@ -1,0 +1,177 @@
+#include "gui/sheets/symbologypicture.h"
+
+#include "gui/widgets/fonts.h"
+#include "gui/widgets/twips.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace tessaron {
+
+namespace {
+
+constexpr int kLargeOutline = 3;
+constexpr int kSmallOutline = 2;
+constexpr int kBoxLeft = 4200;
+constexpr int kBoxWidth = 2175;
+constexpr int kBoxHeight = 1215;
+constexpr std::array<int, 4> kBoxTops{0, 1320, 2640, 3960};
+
+// The control font in logical pixels: the same size on screen and on a page
+// whose painter is scaled to the window's logical pixels.
+QFont textFont()
+{
+    QFont font = controlFont();
+    font.setPixelSize(qRound(font.pointSizeF() * 96.0 / 72.0));
+    return font;
+}
+
+void outline(QPainter &p, int width)
+{
+    QPen pen(Qt::black, width);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+}
+
+// A shape's border lies inside its bounds, as a control's outline does.
+QRectF inside(const QRect &twips, int width)
+{
+    const qreal inset = width / 2.0;
+    return QRectF(rectFromTwips(twips)).adjusted(inset, inset, -inset, -inset);
+}
+
+void drawLargeFigures(QPainter &p)
+{
+    outline(p, kLargeOutline);
+    p.drawRect(inside(QRect(120, 480, 1575, 495), kLargeOutline));
+    p.drawEllipse(inside(QRect(120, 1560, 1575, 735), kLargeOutline));
+    p.drawPolygon(polygonFromTwips({{120, 3600}, {960, 2760}, {1800, 3600}}));
+    p.drawPolygon(polygonFromTwips({{120, 4560},
+                                    {480, 4320},
+                                    {1320, 4320},
+                                    {1680, 4560},
+                                    {1680, 4800},
+                                    {1320, 5040},
+                                    {480, 5040},
+                                    {120, 4800}}));
+}
+
+// A closed curve drawn by hand: roughly an ellipse, its line wavering.
+QPainterPath freehandCurve(const QRectF &box)
+{
+    QPainterPath path;
+    const QPointF centre = box.center();
+    constexpr int kSteps = 48;
+    for (int i = 0; i <= kSteps; ++i) {
+        const double a = 2 * M_PI * i / kSteps;
+        const double wobble = 1.0 + 0.06 * std::sin(3 * a) + 0.04 * std::cos(5 * a + 1.0);
+        const QPointF point(centre.x() + std::cos(a) * box.width() / 2 * 0.92 * wobble,
+                            centre.y() + std::sin(a) * box.height() / 2 * 0.85 * wobble);
+        i == 0 ? path.moveTo(point) : path.lineTo(point);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void drawBoxes(QPainter &p)
+{
+    for (std::size_t box = 0; box < kBoxTops.size(); ++box) {
+        const int top = kBoxTops[box];
+        const QRect frame = rectFromTwips(kBoxLeft, top, kBoxWidth, kBoxHeight);
+        p.setPen(QPen(QColor(128, 128, 128), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5));
+        p.save();
+        p.translate(frame.topLeft());
+        outline(p, kSmallOutline);
+        switch (box) {
+        case 0:
+            p.drawRect(inside(QRect(120, 120, 855, 375), kSmallOutline));
+            p.drawRect(inside(QRect(1320, 120, 495, 375), kSmallOutline));
+            p.drawPolygon(polygonFromTwips({{1080, 960}, {1320, 720}, {1800, 720}, {2040, 960}}));
+            p.drawPolygon(polygonFromTwips({{480, 600}, {840, 840}, {480, 1080}, {120, 840}}));
+            break;
+        case 1: {
+            p.drawEllipse(inside(QRect(120, 120, 1095, 375), kSmallOutline));
+            // A circle in its box: as wide as the box is high, in the middle.
+            const QRectF circleBox = inside(QRect(1440, 120, 615, 495), kSmallOutline);
+            const qreal d = std::min(circleBox.width(), circleBox.height());
+            p.drawEllipse(QRectF(circleBox.center() - QPointF(d / 2, d / 2), QSizeF(d, d)));
+            p.setPen(QPen(Qt::black, 1.5));
+            p.drawPath(freehandCurve(QRectF(rectFromTwips(600, 600, 990, 480))));
+            p.fillRect(rectFromTwips(720, 840, 615, 135), Qt::white);
+            break;
+        }
+        case 2:
+            p.drawPolygon(polygonFromTwips({{120, 480}, {120, 960}, {1440, 960}}));
+            p.drawPolygon(polygonFromTwips({{840, 600}, {1440, 120}, {2040, 600}}));
+            break;
+        default:
+            p.drawPolygon(polygonFromTwips({{120, 240},
+                                            {600, 120},
+                                            {1320, 120},
+                                            {1800, 240},
+                                            {1800, 480},
+                                            {1320, 600},
+                                            {600, 600},
+                                            {120, 480}}));
+            p.drawPolygon(polygonFromTwips(
+                {{480, 840}, {1680, 840}, {2040, 960}, {1680, 1080}, {480, 1080}, {960, 960}}));
+            break;
+        }
+        p.restore();
+    }
+}
+
+void drawTexts(QPainter &p, const SymbologyTexts &texts)
+{
+    p.setFont(textFont());
+    p.setPen(Qt::black);
+    for (const PlacedText &example : texts.examples)
+        p.drawText(rectFromTwips(example.twips), Qt::AlignLeft | Qt::AlignVCenter, example.text);
+    for (const PlacedText &explanation : texts.explanations)
+        p.drawText(rectFromTwips(explanation.twips),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, explanation.text);
+}
+
+} // namespace
+
+void drawSymbology(QPainter &painter, const SymbologyTexts &texts, const QColor &background)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rectFromTwips(0, 0, texts.clientWidth, texts.clientHeight), background);
+    drawLargeFigures(painter);
+    drawBoxes(painter);
+    drawTexts(painter, texts);
+    painter.restore();
+}
+
+SymbologyPicture::SymbologyPicture(const SymbologyTexts &texts, QWidget *parent)
+    : QWidget(parent), m_texts(texts)
+{
+    setObjectName(QStringLiteral("client"));
+    setFixedSize(rectFromTwips(0, 0, texts.clientWidth, texts.clientHeight).size());
+    // What a screen reader reads: the example names and explanations, row by row.
+    QStringList said;
+    for (qsizetype i = 0; i < texts.explanations.size(); ++i)
+        said << texts.explanations.at(i).text;
+    setAccessibleName(texts.caption);
+    setAccessibleDescription(said.join(u' '));
+}
+
+QColor SymbologyPicture::background() const
+{
+    return m_texts.greyBackground ? QColor(192, 192, 192) : palette().color(QPalette::Button);
+}
+
+void SymbologyPicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    drawSymbology(painter, m_texts, background());
+}
+
+} // namespace tessaron

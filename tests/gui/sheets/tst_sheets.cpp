@@ -1,0 +1,229 @@
+#include "core/coding/figurecoding.h"
+#include "core/coding/modtessaron.h"
+#include "gui/main/mainwindow.h"
+#include "gui/sheets/registerswindow.h"
+#include "gui/sheets/symbologywindow.h"
+#include "gui/widgets/fonts.h"
+#include "support/apphelper.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace tessaron;
+
+namespace {
+
+const char *boxOf(Lang lang)
+{
+    return lang == Lang::Spanish ? "txtAdreca" : "txtaAdreca";
+}
+
+// Draws a page into a PDF file the way a printer's painter would: origin at the
+// top left, at the writer's resolution.
+void drawIntoPdf(const QString &path, const PageDrawer &draw)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(1200);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    draw(painter, writer.resolution());
+}
+
+// The words of a PDF with their boxes in centimetres: "word x y".
+QStringList wordsOf(const QString &pdf)
+{
+    QProcess tool;
+    tool.start("pdftotext", {"-bbox", pdf, "-"});
+    if (!tool.waitForFinished(20000))
+        return {};
+    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
+    QStringList words;
+    for (const QRegularExpressionMatch &m : word.globalMatch(html))
+        words << QStringLiteral("%1 %2 %3")
+                     .arg(m.captured(3))
+                     .arg(m.captured(1).toDouble() / 72 * 2.54, 0, 'f', 2)
+                     .arg(m.captured(2).toDouble() / 72 * 2.54, 0, 'f', 2);
+    return words;
+}
+
+} // namespace
+
+class TestSheets : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void openFromTheMainWindowAndReturnWithTheName_data();
+    void openFromTheMainWindowAndReturnWithTheName();
+    void registersShowWhatTheMainWindowFormed_data();
+    void registersShowWhatTheMainWindowFormed();
+    void registersPageHoldsTheRegistersAtTheirPlaces();
+    void symbologyPageHoldsItsTextsAsText();
+    void noPrinterOffersAPdfFile();
+};
+
+void TestSheets::initTestCase()
+{
+    installFontSubstitutions();
+}
+
+void TestSheets::openFromTheMainWindowAndReturnWithTheName_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("opener"); // a button or a menu item of the main window
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("sheet");
+    QTest::newRow("es registers button")
+        << int(Lang::Spanish) << "Command2" << int(WindowKind::Registers) << "frmReg_Cast";
+    QTest::newRow("en registers menu")
+        << int(Lang::English) << "mnuregister" << int(WindowKind::Registers) << "frmReg_Ang";
+    QTest::newRow("es symbology menu")
+        << int(Lang::Spanish) << "mnusimbologia" << int(WindowKind::Symbology) << "frmSimb_Cast";
+    QTest::newRow("en symbology button")
+        << int(Lang::English) << "Command1" << int(WindowKind::Symbology) << "frmSimb_Ang";
+}
+
+void TestSheets::openFromTheMainWindowAndReturnWithTheName()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, opener);
+    QFETCH(int, kind);
+    QFETCH(QString, sheet);
+    TestApp app;
+    auto *main = app.open<MainWindow>(WindowKind::Main, Lang(lang));
+    QTest::keyClicks(main->findChild<QLineEdit *>(boxOf(Lang(lang))), "AbC");
+    if (auto *button = main->findChild<QPushButton *>(opener))
+        button->click();
+    else
+        main->findChild<QAction *>(opener)->trigger();
+    TestApp::settle();
+    QVERIFY(!app.app.registry().window(WindowKind::Main, Lang(lang)));
+    QWidget *w = app.app.registry().window(WindowKind(kind), Lang(lang));
+    QVERIFY(w);
+    QCOMPARE(w->objectName(), sheet);
+    QCOMPARE(w->minimumSize(), w->maximumSize());
+    QVERIFY(!w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    w->close();
+    TestApp::settle();
+    auto *again = app.app.registry().window(WindowKind::Main, Lang(lang));
+    QVERIFY(again);
+    QCOMPARE(again->findChild<QLineEdit *>(boxOf(Lang(lang)))->text(), QStringLiteral("abc"));
+    QCOMPARE(app.quits, 0);
+}
+
+void TestSheets::registersShowWhatTheMainWindowFormed_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name"); // in the registers
+    QTest::newRow("es abc") << int(Lang::Spanish) << "ABC"
+                            << "abc";
+    QTest::newRow("en no name") << int(Lang::English) << ""
+                                << "?";
+    QTest::newRow("es 40 characters")
+        << int(Lang::Spanish) << QString(40, u'x') << QString(40, u'x');
+}
+
+void TestSheets::registersShowWhatTheMainWindowFormed()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    TestApp app;
+    auto *main = app.open<MainWindow>(WindowKind::Main, Lang(lang));
+    QTest::keyClicks(main->findChild<QLineEdit *>(boxOf(Lang(lang))), typed);
+    main->findChild<QPushButton *>("Command2")->click();
+    auto *w = qobject_cast<RegistersWindow *>(
+        app.app.registry().window(WindowKind::Registers, Lang(lang)));
+    QVERIFY(w);
+    const QString prefix = Lang(lang) == Lang::Spanish ? "lblReg_Ad" : "lblaReg_Ad";
+    for (Family family : kFamilies) {
+        const int n = int(family) + 1;
+        const QString expected = "www.tessaron-" + name + "-" + figureCode(family, name) + ".com";
+        QCOMPARE(w->findChild<QLabel *>(prefix + QString::number(n))->text(), expected);
+        QCOMPARE(app.app.state().codi(family), figureCode(family, name));
+    }
+}
+
+void TestSheets::registersPageHoldsTheRegistersAtTheirPlaces()
+{
+    TestApp app;
+    QTemporaryDir pages;
+    app.desktop.pageFolder = pages.path();
+    app.desktop.pageDrawing = drawIntoPdf;
+    auto *main = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
+    QTest::keyClicks(main->findChild<QLineEdit *>("txtAdreca"), QString(40, u'x'));
+    main->findChild<QPushButton *>("Command2")->click();
+    QWidget *w = app.app.registry().window(WindowKind::Registers, Lang::Spanish);
+    QAction *print = w->findChild<QAction *>("mnureg");
+    print->trigger();
+    print->trigger();
+    QCOMPARE(app.desktop.printed, (QStringList{"Registros", "Registros"}));
+    QCOMPARE(app.desktop.pages.size(), 2);
+    const QStringList words = wordsOf(app.desktop.pages.first());
+    if (words.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QCOMPARE(words.size(), 4); // the four registers and nothing else
+    const double tops[] = {1.75, 3.75, 5.75, 7.75};
+    for (int i = 0; i < 4; ++i) {
+        const QStringList f = words[i].split(u' ');
+        QVERIFY2(f[0].startsWith("www.tessaron-" + QString(40, u'x') + "-"), qPrintable(f[0]));
+        QVERIFY2(std::abs(f[1].toDouble() - 4.5) < 0.2, qPrintable(words[i]));
+        QVERIFY2(std::abs(f[2].toDouble() - tops[i]) < 0.2, qPrintable(words[i]));
+    }
+    QCOMPARE(wordsOf(app.desktop.pages.last()), words);
+    QVERIFY(app.app.registry().window(WindowKind::Registers, Lang::Spanish)); // still open
+}
+
+void TestSheets::symbologyPageHoldsItsTextsAsText()
+{
+    TestApp app;
+    QTemporaryDir pages;
+    app.desktop.pageFolder = pages.path();
+    app.desktop.pageDrawing = drawIntoPdf;
+    auto *w = app.open<SymbologyWindow>(WindowKind::Symbology, Lang::English);
+    w->findChild<QAction *>("mnuPrint")->trigger();
+    QCOMPARE(app.desktop.printed, QStringList{"Simbology"});
+    const QStringList words = wordsOf(app.desktop.pages.value(0));
+    if (words.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const QString all = words.join(u'\n');
+    for (const char *word : {"www.name.com", "name.com", "inscribed", "elliptic."})
+        QVERIFY2(all.contains(word), word);
+    // At the window's own size: the first example's left edge at 360 twips, 0.64 cm.
+    const QString first = words.filter("www.name.com").first();
+    QVERIFY2(std::abs(first.split(u' ')[1].toDouble() - 0.635) < 0.15, qPrintable(first));
+}
+
+void TestSheets::noPrinterOffersAPdfFile()
+{
+    TestApp app;
+    app.desktop.printResult = PrintResult::NoPrinter;
+    auto *w = app.open<RegistersWindow>(WindowKind::Registers, Lang::English);
+    QAction *print = w->findChild<QAction *>("mnuregisters");
+    print->trigger(); // Yes: a PDF file is offered
+    app.desktop.answer = false;
+    print->trigger(); // No: nothing more
+    app.desktop.answer = true;
+    app.desktop.saveResult = SaveResult::Failed;
+    print->trigger();
+    app.desktop.printResult = PrintResult::Failed;
+    print->trigger();
+    const QString offer =
+        "There is no default printer. Do you want to keep the page as a PDF file?";
+    QCOMPARE(app.desktop.questions, QStringList(3, offer));
+    QCOMPARE(app.desktop.savedAs, QStringList(2, "Registers.pdf"));
+    QCOMPARE(app.desktop.messages,
+             (QStringList{"The PDF file could not be saved.", "The page could not be printed."}));
+    QVERIFY(app.app.registry().window(WindowKind::Registers, Lang::English));
+}
+
+QTEST_MAIN(TestSheets)
+#include "tst_sheets.moc"
