@@ -67,7 +67,30 @@ private Q_SLOTS:
     void registersPageHoldsTheRegistersAtTheirPlaces();
     void symbologyPageHoldsItsTextsAsText();
     void noPrinterOffersAPdfFile();
+    void helpTopics();
 };
+
+void TestSheets::helpTopics()
+{
+    TestApp app;
+    const QList<std::tuple<WindowKind, Lang, int, QString>> table{
+        {WindowKind::Registers, Lang::Spanish, 100, "ayuda.hlp"},
+        {WindowKind::Registers, Lang::English, 101, "help.hlp"},
+        {WindowKind::Symbology, Lang::Spanish, 400, "ayuda.hlp"},
+        {WindowKind::Symbology, Lang::English, 404, "help.hlp"}};
+    for (const auto &[kind, lang, topic, file] : table) {
+        app.app.registry().show(kind, lang);
+        QWidget *w = app.app.registry().window(kind, lang);
+        QApplication::setActiveWindow(w);
+        QTest::keyClick(w, Qt::Key_F1);
+        QCOMPARE(app.desktop.helps.last().command, HelpCommand::Topic);
+        QCOMPARE(app.desktop.helps.last().data, topic);
+        QCOMPARE(app.desktop.helps.last().file, QDir(app.programDir.path()).filePath(file));
+        w->close();
+        TestApp::settle();
+    }
+    QCOMPARE(app.desktop.helps.size(), 4);
+}
 
 void TestSheets::initTestCase()
 {
