@@ -6,6 +6,7 @@
 #include "gui/systemdesktop.h"
 #include "gui/widgets/fonts.h"
 #include "support/apphelper.h"
+#include "support/pdfwords.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -51,25 +52,6 @@ QStringList printedFiles(int expected)
     return files;
 }
 
-// "word x y pages": each word with its top left in centimetres, and the page count.
-QStringList wordsOf(const QString &pdf)
-{
-    QProcess tool;
-    tool.start("pdftotext", {"-bbox", pdf, "-"});
-    tool.waitForFinished(20000);
-    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
-    QStringList words;
-    for (const QRegularExpressionMatch &m : word.globalMatch(html))
-        words << QStringLiteral("%1 %2 %3")
-                     .arg(m.captured(3))
-                     .arg(m.captured(1).toDouble() / 72 * 2.54, 0, 'f', 2)
-                     .arg(m.captured(2).toDouble() / 72 * 2.54, 0, 'f', 2);
-    words << QStringLiteral("pages %1").arg(html.count(QStringLiteral("<page ")));
-    return words;
-}
-
 } // namespace
 
 class TestPrinting : public QObject {
@@ -113,7 +95,7 @@ void TestPrinting::registersAndSymbologyOnARealQueue()
     const double tops[] = {1.75, 3.75, 5.75, 7.75};
     const QStringList codes{"rmt", "cto", "tlx", "piq"};
     for (int document = 0; document < 2; ++document) {
-        const QStringList words = wordsOf(files[document]);
+        const QStringList words = pdfWords(files[document]);
         QCOMPARE(words.size(), 5);
         QCOMPARE(words.last(), QStringLiteral("pages 1"));
         for (int i = 0; i < 4; ++i) {
@@ -123,7 +105,7 @@ void TestPrinting::registersAndSymbologyOnARealQueue()
             QVERIFY2(std::abs(f[2].toDouble() - tops[i]) < 0.2, qPrintable(words[i]));
         }
     }
-    const QStringList symbology = wordsOf(files[2]);
+    const QStringList symbology = pdfWords(files[2]);
     QCOMPARE(symbology.last(), QStringLiteral("pages 1"));
     const QString all = symbology.join(u'\n');
     for (const char *word : {"www.nombre.com", "nombre.com", "inscrito", "elíptico."})

@@ -5,6 +5,7 @@
 #include "gui/sheets/symbologywindow.h"
 #include "gui/widgets/fonts.h"
 #include "support/apphelper.h"
+#include "support/pdfwords.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,25 +34,6 @@ void drawIntoPdf(const QString &path, const PageDrawer &draw)
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&writer);
     draw(painter, writer.resolution());
-}
-
-// The words of a PDF with their boxes in centimetres: "word x y".
-QStringList wordsOf(const QString &pdf)
-{
-    QProcess tool;
-    tool.start("pdftotext", {"-bbox", pdf, "-"});
-    if (!tool.waitForFinished(20000))
-        return {};
-    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
-    QStringList words;
-    for (const QRegularExpressionMatch &m : word.globalMatch(html))
-        words << QStringLiteral("%1 %2 %3")
-                     .arg(m.captured(3))
-                     .arg(m.captured(1).toDouble() / 72 * 2.54, 0, 'f', 2)
-                     .arg(m.captured(2).toDouble() / 72 * 2.54, 0, 'f', 2);
-    return words;
 }
 
 } // namespace
@@ -190,10 +172,11 @@ void TestSheets::registersPageHoldsTheRegistersAtTheirPlaces()
     print->trigger();
     QCOMPARE(app.desktop.printed, (QStringList{"Registros", "Registros"}));
     QCOMPARE(app.desktop.pages.size(), 2);
-    const QStringList words = wordsOf(app.desktop.pages.first());
+    const QStringList words = pdfWords(app.desktop.pages.first());
     if (words.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
-    QCOMPARE(words.size(), 4); // the four registers and nothing else
+    QCOMPARE(words.size(), 5); // the four registers and nothing else, on one page
+    QCOMPARE(words.last(), QStringLiteral("pages 1"));
     const double tops[] = {1.75, 3.75, 5.75, 7.75};
     for (int i = 0; i < 4; ++i) {
         const QStringList f = words[i].split(u' ');
@@ -201,7 +184,7 @@ void TestSheets::registersPageHoldsTheRegistersAtTheirPlaces()
         QVERIFY2(std::abs(f[1].toDouble() - 4.5) < 0.2, qPrintable(words[i]));
         QVERIFY2(std::abs(f[2].toDouble() - tops[i]) < 0.2, qPrintable(words[i]));
     }
-    QCOMPARE(wordsOf(app.desktop.pages.last()), words);
+    QCOMPARE(pdfWords(app.desktop.pages.last()), words);
     QVERIFY(app.app.registry().window(WindowKind::Registers, Lang::Spanish)); // still open
 }
 
@@ -214,7 +197,7 @@ void TestSheets::symbologyPageHoldsItsTextsAsText()
     auto *w = app.open<SymbologyWindow>(WindowKind::Symbology, Lang::English);
     w->findChild<QAction *>("mnuPrint")->trigger();
     QCOMPARE(app.desktop.printed, QStringList{"Simbology"});
-    const QStringList words = wordsOf(app.desktop.pages.value(0));
+    const QStringList words = pdfWords(app.desktop.pages.value(0));
     if (words.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     const QString all = words.join(u'\n');
