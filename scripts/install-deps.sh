@@ -10,6 +10,7 @@ packages=(
     fonts-liberation2
     xvfb xauth xdg-utils sqlite3
     poppler-utils cups printer-driver-cups-pdf
+    openbox x11-utils
 )
 
 missing=()

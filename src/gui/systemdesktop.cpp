@@ -13,6 +13,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QUrl>
+#include <QWindow>
 
 namespace tessaron {
 
@@ -83,10 +84,13 @@ void SystemDesktop::keepInFront(QObject *object, bool inFront)
     QWidget *window = asWidget(object);
     if (!window)
         return;
-    const bool visible = window->isVisible();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, inFront);
-    if (visible)
-        window->show(); // changing the flags hides a window
+    // Told to the window that is on the screen, not by setting the widget's flags:
+    // those would make a new native window, hidden, elsewhere.
+    const Qt::WindowFlags flags = inFront ? window->windowFlags() | Qt::WindowStaysOnTopHint
+                                          : window->windowFlags() & ~Qt::WindowStaysOnTopHint;
+    window->overrideWindowFlags(flags);
+    if (QWindow *handle = window->windowHandle())
+        handle->setFlags(flags);
 }
 
 namespace {

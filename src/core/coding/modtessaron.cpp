@@ -6,7 +6,13 @@ namespace tessaron {
 
 const QString &ModTessaron::formFigureAddress(Family family, const QString &name)
 {
-    const QString &code = codi(family) = figureCode(family, name);
+    return formFigureAddress(family, name, name);
+}
+
+const QString &ModTessaron::formFigureAddress(Family family, const QString &name,
+                                              const QString &codedName)
+{
+    const QString &code = codi(family) = figureCode(family, codedName);
     return adreca(family) = figureAddress(name, code);
 }
 

@@ -39,6 +39,9 @@ struct ModTessaron {
     // Codes `name` for `family` and keeps the code and the figure address; the
     // address is returned.
     const QString &formFigureAddress(Family family, const QString &name);
+    // The same with the code of `codedName`, for an address that keeps the name
+    // as typed (the compact window's, capitals and all).
+    const QString &formFigureAddress(Family family, const QString &name, const QString &codedName);
     // Keeps the plain address of `name` in `AdrecaCom` and returns it.
     const QString &formPlainAddress(const QString &name);
     // Fills the four codes and registers from `caption`, as the figure labels show

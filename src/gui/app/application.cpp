@@ -3,6 +3,7 @@
 #include "core/cli/terminationwatcher.h"
 #include "core/settings/startup.h"
 #include "gui/about/aboutwindow.h"
+#include "gui/compact/compactwindow.h"
 #include "gui/favourites/favouriteswindow.h"
 #include "gui/main/mainwindow.h"
 #include "gui/sheets/registerswindow.h"
@@ -38,6 +39,11 @@ void Application::registerWindows()
     registerSecondary<FavouritesWindow>(WindowKind::Favourites);
     registerSecondary<RegistersWindow>(WindowKind::Registers);
     registerSecondary<SymbologyWindow>(WindowKind::Symbology);
+    // The compact window leads back only through its own button: its close box
+    // leaves the program without a window, and so ends it.
+    m_registry.setFactory(WindowKind::Compact, [this](Lang lang) -> QWidget * {
+        return new CompactWindow(lang, context());
+    });
     m_registry.setFactory(WindowKind::About, [this](Lang lang) -> QWidget * {
         auto *about = new AboutWindow(lang, context());
         // However it closes, the About window leads on to the main window of its language.

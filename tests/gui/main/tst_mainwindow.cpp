@@ -80,7 +80,6 @@ private Q_SLOTS:
     void exitFromTheNameBox();
     void menuShortcutsWinOverTheBox();
     void helpCommands();
-    void laterWindowsKeepTheMainWindowOpen();
     void controlsAndMenus_data();
     void controlsAndMenus();
 };
@@ -335,18 +334,6 @@ void TestMainWindow::helpCommands()
     auto *english = app.open<MainWindow>(WindowKind::Main, Lang::English);
     action(english, "mnuhelpe")->trigger();
     QCOMPARE(app.desktop.helps.last().file, QDir(app.programDir.path()).filePath("help.hlp"));
-}
-
-void TestMainWindow::laterWindowsKeepTheMainWindowOpen()
-{
-    // Until its window exists, the item that leads to it must not close the only
-    // window and so end the program.
-    TestApp app;
-    auto *w = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
-    action(w, "mnuformred")->trigger();
-    TestApp::settle();
-    QCOMPARE(app.app.registry().window(WindowKind::Main, Lang::Spanish), w);
-    QCOMPARE(app.quits, 0);
 }
 
 void TestMainWindow::controlsAndMenus_data()
