@@ -4,6 +4,7 @@
 #include "core/favourites/favouritescursor.h"
 #include "gui/app/application.h"
 #include "gui/app/windowregistry.h"
+#include "support/datafolders.h"
 #include "support/fakedesktop.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 // A whole program around the fake desktop, with its own program directory.
 struct TestApp {
+    PrivateDataFolders dataFolders;
     QTemporaryDir programDir;
     // The program directory holds an empty store, as an installation does.
     bool storeMade = tessaron::createEmptyStore(storePath());

@@ -15,9 +15,6 @@
 
 namespace tessaron {
 
-// The file name of the favourites store, beside the program.
-inline constexpr char kStoreFileName[] = "TESSARON.MDB";
-
 // A second copy of the program may be writing: wait this long before giving up.
 inline constexpr int kBusyTimeoutMs = 5000;
 

@@ -3,6 +3,7 @@
 #include "core/coding/modtessaron.h"
 #include "core/coding/namecheck.h"
 #include "core/desktop.h"
+#include "core/settings/filelocations.h"
 #include "core/texts/mainwindowtexts.h"
 #include "core/texts/storetexts.h"
 
@@ -54,12 +55,12 @@ QStringListModel *FavouritesModel::list(Family family) const
 
 QString FavouritesModel::helpFilePath() const
 {
-    return QDir(m_context.programDir).filePath(m_texts.helpFile);
+    return locateHelpFile(m_context.programDir, m_texts.helpFile);
 }
 
 QString FavouritesModel::storePath() const
 {
-    return QDir(m_context.programDir).filePath(QString::fromLatin1(kStoreFileName));
+    return locateStore(m_context.programDir).path;
 }
 
 void FavouritesModel::load()

@@ -2,8 +2,9 @@
 
 #include "core/coding/modtessaron.h"
 #include "core/desktop.h"
-#include "core/launch.h"
 #include "core/favourites/savefavourite.h"
+#include "core/launch.h"
+#include "core/settings/filelocations.h"
 #include "core/texts/storetexts.h"
 
 #include <QDir>
@@ -26,12 +27,12 @@ const QString &MainModel::startName() const
 
 QString MainModel::helpFilePath() const
 {
-    return QDir(m_context.programDir).filePath(m_texts.helpFile);
+    return locateHelpFile(m_context.programDir, m_texts.helpFile);
 }
 
 QString MainModel::storePath() const
 {
-    return QDir(m_context.programDir).filePath(QString::fromLatin1(kStoreFileName));
+    return locateStore(m_context.programDir).path;
 }
 
 void MainModel::load()
@@ -43,13 +44,17 @@ void MainModel::load()
 
 void MainModel::checkStore()
 {
+    const StoreLocation store = locateStore(m_context.programDir);
     try {
-        m_data1.open(storePath(), FavouritesCursor::Wait::No);
+        m_data1.open(store.path, FavouritesCursor::Wait::No);
     } catch (const StoreError &error) {
         // Another program holding the store is no fault of the store: a save waits for it.
-        if (error.cause() != StoreError::Cause::Locked)
-            m_context.desktop.message(parent(), m_texts.storeOpenFailed + u'\n' +
-                                                    storeProblemText(m_lang, error));
+        if (error.cause() == StoreError::Cause::Locked)
+            return;
+        QString text = m_texts.storeOpenFailed + u'\n' + storeProblemText(m_lang, error);
+        if (!store.missingTemplate.isEmpty())
+            text += u'\n' + m_texts.storeTemplateMissing.arg(store.missingTemplate);
+        m_context.desktop.message(parent(), text);
     }
 }
 

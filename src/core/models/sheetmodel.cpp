@@ -1,6 +1,7 @@
 #include "core/models/sheetmodel.h"
 
 #include "core/coding/modtessaron.h"
+#include "core/settings/filelocations.h"
 #include "core/texts/mainwindowtexts.h"
 
 #include <QDir>
@@ -41,7 +42,7 @@ void SheetModel::print(const QString &documentName, const PageDrawer &draw)
 void SheetModel::help()
 {
     m_context.desktop.help(parent(),
-                           QDir(m_context.programDir).filePath(mainWindowTexts(m_lang).helpFile),
+                           locateHelpFile(m_context.programDir, mainWindowTexts(m_lang).helpFile),
                            HelpCommand::Topic, m_helpTopic);
 }
 

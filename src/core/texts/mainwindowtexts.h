@@ -64,6 +64,8 @@ struct MainWindowTexts {
     QString alreadySaved;    // a save of an address the store already holds
     QString saveFailed;      // a save that failed for another reason
     QString storeOpenFailed; // the favourites store could not be opened
+    QString
+        storeTemplateMissing; // ... and the empty one installed with the program is missing (%1)
     QList<MenuSpec> menus;
 };
 

@@ -1,6 +1,7 @@
 #include "core/coding/modtessaron.h"
 #include "core/favourites/favouritescursor.h"
 #include "core/models/favouritesmodel.h"
+#include "support/datafolders.h"
 #include "support/fakedesktop.h"
 #include "support/fakenavigator.h"
 #include "support/storehelper.h"
@@ -18,6 +19,7 @@ using Mode = FavouritesModel::Mode;
 // A favourites window's rules with no window, on a store of its own holding
 // `rows` ("name:letters", e.g. "abc:rt" for families r and t).
 struct Fixture {
+    PrivateDataFolders dataFolders;
     QTemporaryDir programDir;
     ModTessaron state;
     FakeDesktop desktop;

@@ -1,5 +1,7 @@
+#include "core/settings/filelocations.h"
 #include "core/settings/ini.h"
 #include "core/settings/startup.h"
+#include "support/datafolders.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -43,6 +45,7 @@ private Q_SLOTS:
     void languageOptionSaysWhyItCannotWrite_data();
     void languageOptionSaysWhyItCannotWrite();
     void settingsPathFollowsXdg();
+    void storeAndHelpAreFound();
     void languageOption();
 };
 
@@ -288,6 +291,50 @@ void TestSettings::languageOptionSaysWhyItCannotWrite()
     const QString err = QString::fromUtf8(p.readAllStandardError());
     QVERIFY2(err.contains(QDir(config).filePath("tessaron.ini")), qPrintable(err));
     QVERIFY2(err.contains(reason), qPrintable(err));
+}
+
+void TestSettings::storeAndHelpAreFound()
+{
+    // An installation: prefix/bin with the program, prefix/share/tessaron with the
+    // help files and the empty store.
+    PrivateDataFolders data;
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath("bin");
+    const QString share = prefix.filePath("share/tessaron");
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(share));
+    writeFile(share + "/TESSARON.MDB", "the empty store");
+    writeFile(share + "/help.hlp", "help");
+
+    // The first time, the user's store is made from the template...
+    const StoreLocation first = locateStore(bin);
+    QCOMPARE(first.path, data.userStore());
+    QVERIFY(first.missingTemplate.isEmpty());
+    QCOMPARE(readFile(first.path), QByteArray("the empty store"));
+    // ... and never again: what the user saved stays.
+    writeFile(first.path, "the user's favourites");
+    writeFile(share + "/TESSARON.MDB", "a newer empty store");
+    QCOMPARE(locateStore(bin).path, data.userStore());
+    QCOMPARE(readFile(data.userStore()), QByteArray("the user's favourites"));
+    // A store beside the program is the one used.
+    writeFile(bin + "/TESSARON.MDB", "a copy run from one folder");
+    QCOMPARE(locateStore(bin).path, bin + "/TESSARON.MDB");
+
+    // Help beside the program first, then the installed one.
+    QCOMPARE(locateHelpFile(bin, "help.hlp"), QDir::cleanPath(share + "/help.hlp"));
+    writeFile(bin + "/help.hlp", "beside");
+    QCOMPARE(locateHelpFile(bin, "help.hlp"), bin + "/help.hlp");
+
+    // Nothing anywhere: the user's path, and the template's for the message.
+    PrivateDataFolders empty;
+    QTemporaryDir bare;
+    const StoreLocation none = locateStore(bare.path());
+    QCOMPARE(none.path, empty.userStore());
+    QVERIFY(none.missingTemplate.endsWith("share/tessaron/TESSARON.MDB"));
+    QVERIFY(!QFile::exists(empty.userStore()));
+    // Asked only where it is (an export), the user's store is not made.
+    QVERIFY(QFile::remove(bin + "/TESSARON.MDB"));
+    QCOMPARE(locateStore(bin, false).path, empty.userStore());
+    QVERIFY(!QFile::exists(empty.userStore()));
 }
 
 void TestSettings::settingsPathFollowsXdg()

@@ -1,0 +1,69 @@
+#include "core/settings/filelocations.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace tessaron {
+
+namespace {
+
+// The installed data folders, the one beside the program's bin/ first.
+QStringList dataFolders(const QString &programDir)
+{
+    QStringList folders{QDir(programDir).filePath(QStringLiteral("../share/tessaron"))};
+    const QString userFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    for (const QString &folder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        if (folder != userFolder)
+            folders << QDir(folder).filePath(QStringLiteral("tessaron"));
+    }
+    return folders;
+}
+
+QString firstExisting(const QStringList &folders, const QString &fileName)
+{
+    for (const QString &folder : folders) {
+        const QString path = QDir::cleanPath(QDir(folder).filePath(fileName));
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+} // namespace
+
+StoreLocation locateStore(const QString &programDir, bool makeFromTemplate)
+{
+    const QString store = QString::fromLatin1(kStoreFileName);
+    const QString beside = QDir(programDir).filePath(store);
+    if (QFileInfo::exists(beside))
+        return {beside, {}};
+    const QString userFolder =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+            .filePath(QStringLiteral("tessaron"));
+    const QString own = QDir(userFolder).filePath(store);
+    if (QFileInfo::exists(own))
+        return {own, {}};
+    const QStringList folders = dataFolders(programDir);
+    const QString storeTemplate = firstExisting(folders, store);
+    if (storeTemplate.isEmpty())
+        return {own, QDir::cleanPath(QDir(folders.first()).filePath(store))};
+    if (makeFromTemplate && QDir().mkpath(userFolder) && QFile::copy(storeTemplate, own))
+        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+    return {own, {}};
+}
+
+QString locateHelpFile(const QString &programDir, const QString &fileName)
+{
+    const QString beside = QDir(programDir).filePath(fileName);
+    if (QFileInfo(beside).isFile())
+        return beside;
+    const QString installed = firstExisting(dataFolders(programDir), fileName);
+    return installed.isEmpty() ? beside : installed;
+}
+
+} // namespace tessaron

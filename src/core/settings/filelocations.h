@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace tessaron {
+
+// The file name of the favourites store.
+inline constexpr char kStoreFileName[] = "TESSARON.MDB";
+
+// Where the favourites store is.
+struct StoreLocation {
+    QString path;
+    // Set when neither the user's store nor the installed template exists: the
+    // template's expected path, so that a message can name both.
+    QString missingTemplate;
+};
+
+// The favourites store: the one beside the program when one stands there (a build
+// tree, a copy run from one folder); otherwise the user's own,
+// $XDG_DATA_HOME/tessaron/TESSARON.MDB, which is made by copying the installed
+// empty template the first time it is missing (when `makeFromTemplate`). The
+// program never makes the table itself.
+[[nodiscard]] StoreLocation locateStore(const QString &programDir, bool makeFromTemplate = true);
+
+// A help file: beside the program first, then in the data folders
+// (../share/tessaron from the program, then $XDG_DATA_DIRS/tessaron). The path
+// beside the program when it is nowhere, so that the help viewer can name it.
+[[nodiscard]] QString locateHelpFile(const QString &programDir, const QString &fileName);
+
+} // namespace tessaron
