@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdg-utils sqlite3
     poppler-utils cups printer-driver-cups-pdf
     openbox x11-utils
+    libqt6svg6 desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #include "core/cli/codestream.h"
 #include "core/cli/commandline.h"
+#include "core/cli/favouritesexport.h"
 #include "core/cli/terminaltext.h"
+#include "core/settings/filelocations.h"
 #include "core/settings/ini.h"
 #include "core/settings/startup.h"
 #include "core/version.h"
@@ -96,6 +98,10 @@ int runCommand(int argc, char **argv, const CommandLineRequest &request)
         }
         return 0;
     }
+    case CommandLineRequest::Action::ExportFavourites:
+        return exportFavourites(request.format == u"csv" ? ExportFormat::Csv : ExportFormat::Html,
+                                locateStore(QCoreApplication::applicationDirPath(), false).path,
+                                out, err);
     case CommandLineRequest::Action::StartDesktop:
         break;
     }

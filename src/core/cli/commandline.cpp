@@ -80,8 +80,9 @@ QStringList withoutQtOptions(const QStringList &arguments)
     return kept;
 }
 
-const QString kUsage = QStringLiteral(
-    "Usage: tessaron [--codes NAME... | --language english|spanish | --help | --version]");
+const QString kUsage =
+    QStringLiteral("Usage: tessaron [--codes NAME... | --codes - | --favourites csv|html | "
+                   "--language english|spanish | --help | --version]");
 
 // What the words say, before anything of it is checked.
 struct ParsedArguments {
@@ -92,6 +93,7 @@ struct ParsedArguments {
     bool codes = false;
     bool language = false;
     QStringList languageValues;
+    QStringList favouritesFormats;
     QStringList positional;
 };
 
@@ -113,7 +115,12 @@ ParsedArguments parseArguments(const QStringList &arguments)
         QStringLiteral("language"),
         QStringLiteral("Sets the language the program starts in (english or spanish) and exits."),
         QStringLiteral("english|spanish"));
-    parser.addOptions({help, version, codes, language});
+    const QCommandLineOption favourites(
+        QStringLiteral("favourites"),
+        QStringLiteral("Prints the saved favourites as CSV, or as a bookmarks file browsers "
+                       "import (html), and exits."),
+        QStringLiteral("csv|html"));
+    parser.addOptions({help, version, codes, language, favourites});
     parser.addPositionalArgument(QStringLiteral("NAME"),
                                  QStringLiteral("A domain name, with --codes."),
                                  QStringLiteral("[NAME...]"));
@@ -141,6 +148,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
     parsed.codes = parser.isSet(codes);
     parsed.language = parser.isSet(language);
     parsed.languageValues = parser.values(language);
+    parsed.favouritesFormats = parser.values(favourites);
     parsed.positional = parser.positionalArguments() + names;
     return parsed;
 }
@@ -192,6 +200,13 @@ CommandLineRequest checkArguments(const ParsedArguments &parsed, bool inputIsTer
             return refused(QStringLiteral("--language takes english or spanish."));
         request.action = CommandLineRequest::Action::SetLanguage;
         request.language = english ? QStringLiteral("english") : QStringLiteral("spanish");
+    } else if (!parsed.favouritesFormats.isEmpty()) {
+        const QString format = parsed.favouritesFormats.first().toLower();
+        if (parsed.favouritesFormats.size() > 1 || (format != u"csv" && format != u"html") ||
+            !parsed.positional.isEmpty())
+            return refused(QStringLiteral("--favourites takes csv or html, once."));
+        request.action = CommandLineRequest::Action::ExportFavourites;
+        request.format = format;
     } else if (!parsed.positional.isEmpty()) {
         return refused(QStringLiteral("Unexpected argument \"%1\"; names are coded with --codes.")
                            .arg(printable(parsed.positional.first())));

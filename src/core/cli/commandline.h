@@ -10,11 +10,20 @@ namespace tessaron {
 
 // What the user asked for on the command line.
 struct CommandLineRequest {
-    enum class Action { StartDesktop, Codes, SetLanguage, Help, Version, Refused };
+    enum class Action {
+        StartDesktop,
+        Codes,
+        SetLanguage,
+        ExportFavourites,
+        Help,
+        Version,
+        Refused
+    };
     Action action = Action::StartDesktop;
     QStringList names;           // Codes
     bool namesFromInput = false; // Codes: the names come one a line from standard input
     QString language;            // SetLanguage: "english" or "spanish"
+    QString format;              // ExportFavourites: "csv" or "html"
     QString message;             // Help, Version: the text to print; Refused: why
 };
 

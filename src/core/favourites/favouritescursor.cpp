@@ -16,8 +16,6 @@ namespace {
 const QString kColumns = QStringLiteral("SELECT nom, figura, Adreca FROM AdrecaFig ");
 const QString kAscending = QStringLiteral(" ORDER BY nom, figura, Adreca LIMIT 1");
 const QString kDescending = QStringLiteral(" ORDER BY nom DESC, figura DESC, Adreca DESC LIMIT 1");
-const QString kAllRows =
-    QStringLiteral("SELECT nom, figura FROM AdrecaFig ORDER BY nom, figura, Adreca");
 const QString kAfterKey = QStringLiteral("WHERE (nom, figura, Adreca) > (?, ?, ?)");
 const QString kBeforeKey = QStringLiteral("WHERE (nom, figura, Adreca) < (?, ?, ?)");
 
@@ -271,22 +269,38 @@ bool FavouritesCursor::findLast(const QString &name)
         fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kDescending, {name}));
 }
 
-void FavouritesCursor::forEachRow(
-    const std::function<void(const QString &name, const QString &family)> &visit)
+void FavouritesCursor::visitRows(const QString &sql, const QVariantList &values,
+                                 const RowVisitor &visit)
 {
     requireOpen();
-    QSqlQuery &query = prepared(kAllRows);
-    if (!run(query, {})) {
+    QSqlQuery &query = prepared(sql);
+    if (!run(query, values)) {
         const QSqlError error = query.lastError();
         query.finish();
         fail(StoreError::Kind::Engine, error);
     }
     while (query.next())
-        visit(query.value(0).toString(), query.value(1).toString());
+        visit(query.value(0).toString(), query.value(1).toString(), query.value(2).toString());
     const QSqlError error = query.lastError();
     query.finish();
     if (error.isValid())
         fail(StoreError::Kind::Engine, error);
+}
+
+void FavouritesCursor::forEachRow(const RowVisitor &visit)
+{
+    visitRows(kColumns + QStringLiteral(" ORDER BY nom, figura, Adreca"), {}, visit);
+}
+
+void FavouritesCursor::forEachRowOfFamily(const QString &family, const RowVisitor &visit)
+{
+    if (family.isEmpty())
+        visitRows(kColumns + QStringLiteral("WHERE figura NOT IN ('r', 'c', 't', 'p') "
+                                            "ORDER BY nom, figura, Adreca"),
+                  {}, visit);
+    else
+        visitRows(kColumns + QStringLiteral("WHERE figura = ? ORDER BY nom, figura, Adreca"),
+                  {family}, visit);
 }
 
 QStringList FavouritesCursor::familiesOf(const QString &name)

@@ -60,9 +60,14 @@ public:
     bool findFirst(const QString &name);
     bool findLast(const QString &name);
 
-    // Every row's name and family in store order, read by one query: what a walk
-    // from the first row to the end would meet, without a lookup per row.
-    void forEachRow(const std::function<void(const QString &name, const QString &family)> &visit);
+    using RowVisitor =
+        std::function<void(const QString &name, const QString &family, const QString &address)>;
+    // Every row in store order, read by one query: what a walk from the first row
+    // to the end would meet, without a lookup per row and without holding them.
+    void forEachRow(const RowVisitor &visit);
+    // The same for the rows of one family (`family` a letter), or with an empty
+    // letter for the rows whose family is none of r, c, t and p.
+    void forEachRowOfFamily(const QString &family, const RowVisitor &visit);
     // The families of the rows whose name is exactly `name`, letter case counting.
     [[nodiscard]] QStringList familiesOf(const QString &name);
     // Stands on the first row whose name is exactly `name` and whose family is
@@ -95,6 +100,7 @@ private:
     // Stands on the row of `key`; false (and the cursor unmoved) when there is none.
     bool standOn(const std::optional<Key> &key);
     void moveToEnd(const QString &order);
+    void visitRows(const QString &sql, const QVariantList &values, const RowVisitor &visit);
     void step(bool forward);
     [[noreturn]] void fail(StoreError::Kind kind, const QString &reason,
                            StoreError::Cause cause = StoreError::Cause::Other) const;

@@ -122,7 +122,7 @@ void FavouritesModel::enterFigureMode()
         for (QStringListModel *list : m_lists)
             list->setStringList({});
         m_data1.moveFirst(); // fails on an empty store
-        m_data1.forEachRow([&names](const QString &name, const QString &letter) {
+        m_data1.forEachRow([&names](const QString &name, const QString &letter, const QString &) {
             if (const std::optional<Family> family = familyOfLetter(letter))
                 names[indexOf(*family)] << name;
         });

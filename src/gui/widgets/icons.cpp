@@ -54,7 +54,11 @@ QPixmap symbologyPixmap(int size)
 
 QIcon applicationIcon()
 {
-    QIcon icon;
+    // The desktop's picture of the program, where the SVG support is installed.
+    QIcon icon(QStringLiteral(":/icons/com.tessaron.tessaron.svg"));
+    if (!icon.pixmap(QSize(32, 32)).isNull())
+        return icon;
+    // The same figures, drawn here, where it is not.
     for (int size : {16, 32, 48, 64}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
