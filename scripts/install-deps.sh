@@ -11,7 +11,7 @@ packages=(
     xvfb xauth xdg-utils sqlite3
     poppler-utils cups printer-driver-cups-pdf
     openbox x11-utils
-    libqt6svg6 desktop-file-utils appstream man-db
+    libqt6svg6 desktop-file-utils appstream man-db xdotool
 )
 
 missing=()
