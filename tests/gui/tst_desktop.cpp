@@ -1,5 +1,6 @@
 #include "core/coding/browser.h"
 #include "gui/systemdesktop.h"
+#include "gui/widgets/icons.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,7 +34,15 @@ private Q_SLOTS:
     void launchPassesTheAddressAsOneArgument_data();
     void launchPassesTheAddressAsOneArgument();
     void launchOfNothingFails();
+    void windowIconIsTheDesktopsPicture();
 };
+
+void TestDesktop::windowIconIsTheDesktopsPicture()
+{
+    const QImage installed = QIcon(":/icons/com.tessaron.tessaron.svg").pixmap(64, 64).toImage();
+    QVERIFY2(!installed.isNull(), "the SVG icon engine (libqt6svg6) is missing");
+    QCOMPARE(applicationIcon().pixmap(64, 64).toImage(), installed);
+}
 
 void TestDesktop::discoveryTakesTheFirstUsableBrowserEntry()
 {
