@@ -9,9 +9,11 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
+#include <map>
 
 namespace tessaron {
 
@@ -195,9 +197,11 @@ QPainterPath outlinePath(Outline outline)
     return path;
 }
 
-QImage drawGlobe()
+// Drawn for a screen of `ratio` device pixels a logical pixel, in logical pixels.
+QImage drawGlobe(qreal ratio)
 {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image((QSizeF(kWidth, kHeight) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -309,8 +313,11 @@ QImage drawFrame(const QImage &globe, int number)
         p.setRenderHint(QPainter::Antialiasing);
         drawLettering(p, aboutFrameAngle(number));
     }
-    if (isShortFrame(number))
-        frame = frame.copy(0, 0, kWidth, kShortHeight);
+    if (isShortFrame(number)) {
+        const qreal ratio = globe.devicePixelRatio();
+        frame = frame.copy(0, 0, frame.width(), qRound(kShortHeight * ratio));
+        frame.setDevicePixelRatio(ratio);
+    }
     return frame;
 }
 
@@ -323,24 +330,36 @@ double aboutFrameAngle(int number)
     return std::fmod(kFirstAngle + kStep * (number - 1), 360.0);
 }
 
-const QList<QImage> &aboutFrames()
-{
-    static const QList<QImage> frames = [] {
-        const QImage globe = drawGlobe();
-        QList<QImage> list;
-        list.reserve(kAboutFrameCount);
-        for (int number = 1; number <= kAboutFrameCount; ++number)
-            list.append(drawFrame(globe, number));
-        return list;
-    }();
-    return frames;
-}
-
-QImage aboutFrame(int number)
+QImage aboutFrame(int number, qreal ratio)
 {
     if (number < 1 || number > kAboutFrameCount)
         return {};
-    return aboutFrames().at(number - 1);
+    // Each frame is drawn when it is first shown: the window comes up with one
+    // frame drawn, not eighteen.
+    struct Frames {
+        QImage globe;
+        std::array<QImage, kAboutFrameCount> drawn;
+    };
+    static std::map<int, Frames> byRatio;
+    Frames &frames = byRatio[qRound(ratio * 100)];
+    if (frames.globe.isNull())
+        frames.globe = drawGlobe(ratio);
+    QImage &frame = frames.drawn[static_cast<std::size_t>(number - 1)];
+    if (frame.isNull())
+        frame = drawFrame(frames.globe, number);
+    return frame;
+}
+
+const QList<QImage> &aboutFrames()
+{
+    static const QList<QImage> frames = [] {
+        QList<QImage> list;
+        list.reserve(kAboutFrameCount);
+        for (int number = 1; number <= kAboutFrameCount; ++number)
+            list.append(aboutFrame(number));
+        return list;
+    }();
+    return frames;
 }
 
 } // namespace tessaron

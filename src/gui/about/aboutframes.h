@@ -12,8 +12,9 @@ namespace tessaron {
 
 // Frame `number` (1..18) of the emblem animation; a null image for any other
 // number, so a stray timer tick cannot index past the end.
-[[nodiscard]] QImage aboutFrame(int number);
-// All 18, in order; drawn once and cached (the first call draws them). The
+// Drawn for a screen of `ratio` device pixels a logical pixel, and kept.
+[[nodiscard]] QImage aboutFrame(int number, qreal ratio = 1.0);
+// All 18 at one device pixel a logical pixel, in order (drawn as asked). The
 // lettering needs fonts, so a QGuiApplication must exist by then.
 [[nodiscard]] const QList<QImage> &aboutFrames();
 // The angle in degrees, counter-clockwise from the right-hand side of the

@@ -95,7 +95,7 @@ void AboutWindow::load()
 
 void AboutWindow::showFrame(int number)
 {
-    m_picture->setPixmap(QPixmap::fromImage(aboutFrame(number)));
+    m_picture->setPixmap(QPixmap::fromImage(aboutFrame(number, devicePixelRatioF())));
     m_shownFrame = number;
 }
 
