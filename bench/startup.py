@@ -34,7 +34,12 @@ def measure(display, argv, env):
     x11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
     x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(XEvent)]
     x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    dpy = x11.XOpenDisplay(display.encode())
+    dpy = None
+    for _ in range(100):  # the server may still be settling
+        dpy = x11.XOpenDisplay(display.encode())
+        if dpy:
+            break
+        time.sleep(0.02)
     if not dpy:
         sys.exit(f"cannot open the display {display}")
     x11.XSelectInput(dpy, x11.XDefaultRootWindow(dpy), SUBSTRUCTURE_NOTIFY_MASK)

@@ -89,7 +89,12 @@ void AboutWindow::load()
 {
     centreOnScreen(this);
     m_closeTimer->start();
-    showFrame(m_model.load());
+    // The first frame is drawn as soon as the window is up: its lettering needs a
+    // font of its own, which would otherwise keep the window from showing.
+    QTimer::singleShot(0, this, [this, first = m_model.load()] {
+        if (m_shownFrame == 0)
+            showFrame(first);
+    });
     m_animationTimer->start();
 }
 

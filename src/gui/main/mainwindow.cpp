@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
 namespace tessaron {
 
@@ -80,7 +81,7 @@ void MainWindow::createControls()
     m_nameBox->setGeometry(rectFromTwips(layout.nameBox));
     m_nameBox->setFont(arial(layout.nameBoxFont));
 
-    const QCursor pointer = addressCursor();
+    const QCursor pointer = addressCursor(screen() ? screen()->devicePixelRatio() : 1.0);
     auto nameLabel = [&](const QString &name, const QRect &twips) {
         auto *label = new ClickableLabel(m_model->caption(), m_canvas);
         label->setObjectName(name);
@@ -123,7 +124,7 @@ void MainWindow::createControls()
     m_favourites = button(layout.favourites, texts.favouritesCaption, texts.favouritesTip);
     m_registers = button(layout.registers, texts.registersCaption, texts.registersTip);
     m_symbology = button(layout.symbology, QString(), texts.symbologyTip);
-    m_symbology->setIcon(QIcon(symbologyPixmap(32)));
+    m_symbology->setIcon(symbologyIcon());
     m_symbology->setIconSize(QSize(32, 32));
     m_symbology->setAccessibleName(texts.symbologyTip);
     for (std::size_t i = 0; i < m_saveButtons.size(); ++i)

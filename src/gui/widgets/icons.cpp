@@ -42,16 +42,6 @@ void drawFigures(QPainter &p, const QRectF &area)
 
 } // namespace
 
-QPixmap symbologyPixmap(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawFigures(p, QRectF(0, 0, size, size));
-    return pixmap;
-}
-
 QIcon applicationIcon()
 {
     // The desktop's picture of the program, where the SVG support is installed.
@@ -76,9 +66,10 @@ QIcon applicationIcon()
     return icon;
 }
 
-QCursor addressCursor()
+QCursor addressCursor(qreal ratio)
 {
-    QPixmap pixmap(32, 32);
+    QPixmap pixmap((QSizeF(32, 32) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -118,6 +109,11 @@ QIcon drawnIcon(QSize size, const std::function<void(QPainter &)> &draw)
 }
 
 } // namespace
+
+QIcon symbologyIcon()
+{
+    return drawnIcon(QSize(32, 32), [](QPainter &p) { drawFigures(p, QRectF(0, 0, 32, 32)); });
+}
 
 QIcon stepIcon(bool forward)
 {

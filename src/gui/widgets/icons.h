@@ -8,13 +8,15 @@ namespace tessaron {
 
 // The program's pictures, drawn rather than shipped so that none can go missing.
 
-// The four figure families side by side: the symbology button's picture.
-[[nodiscard]] QPixmap symbologyPixmap(int size);
+// The four figure families side by side: the symbology button's picture, drawn
+// for 1x and 2x screens.
+[[nodiscard]] QIcon symbologyIcon();
 // The window icon: the four figures around a globe.
 [[nodiscard]] QIcon applicationIcon();
 // The pointer over a name label: an arrow pointing at a small globe, saying
 // "this opens a web address".
-[[nodiscard]] QCursor addressCursor();
+// Drawn for a screen of `ratio` device pixels a logical pixel.
+[[nodiscard]] QCursor addressCursor(qreal ratio);
 
 // The pictures of the previous and next buttons: an arrow pointing back or on,
 // drawn for 1x and 2x screens.
