@@ -12,6 +12,7 @@ packages=(
     poppler-utils cups printer-driver-cups-pdf
     openbox x11-utils
     libqt6svg6 desktop-file-utils appstream man-db xdotool
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -164,8 +164,8 @@ CommandLineRequest refused(const QString &why)
 // Which request the words make, and whether they make sense together.
 CommandLineRequest checkArguments(const ParsedArguments &parsed, bool inputIsTerminal)
 {
-    if (!parsed.error.isEmpty())
-        return refused(parsed.error);
+    if (!parsed.error.isEmpty()) // it quotes the word it could not read
+        return refused(printable(parsed.error, 4096));
     const int actions =
         int(parsed.help) + int(parsed.version) + int(parsed.codes) + int(parsed.language);
     if (actions > 1)

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer
+# into build-fuzz/ (or $TESSARON_FUZZ_DIR), and runs each on the seed corpus in
+# tests/fuzz/corpus for SECONDS seconds (default 15), or for RUNS inputs with
+# --runs RUNS. New inputs go to a scratch folder: the kept corpus stays as it is.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${TESSARON_FUZZ_DIR:-$root/build-fuzz}
+limit=(-max_total_time="${1:-15}")
+if [[ ${1:-} == --runs ]]; then
+    limit=(-runs="$2")
+fi
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DTESSARON_FUZZ=ON -DBUILD_TESTING=OFF -DTESSARON_BENCH=OFF \
+    >/dev/null
+cmake --build "$build" --target fuzz_namecheck fuzz_settings fuzz_commandline
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export QT_QPA_PLATFORM=offscreen
+for target in namecheck settings commandline; do
+    mkdir -p "$scratch/$target"
+    echo "fuzz_$target:"
+    status=0
+    (cd "$scratch" && "$build/fuzz_$target" "${limit[@]}" -rss_limit_mb=2048 -print_final_stats=1 \
+        "$scratch/$target" "$root/tests/fuzz/corpus/$target" >"$scratch/$target.log" 2>&1) ||
+        status=$?
+    grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|Done)' "$scratch/$target.log" || true
+    if [[ $status -ne 0 ]]; then
+        tail -40 "$scratch/$target.log"
+        echo "fuzz_$target found a fault (the input is in $scratch: kept below)"
+        cp "$scratch"/crash-* "$scratch"/leak-* "$scratch"/timeout-* "$root" 2>/dev/null || true
+        exit 1
+    fi
+done
