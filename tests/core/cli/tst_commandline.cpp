@@ -119,6 +119,7 @@ void TestCommandLine::refusedArguments_data()
     QTest::newRow("unknown option") << QStringList{"--colour"};
     QTest::newRow("name without --codes") << QStringList{"abc"};
     QTest::newRow("two actions") << QStringList{"--version", "--codes", "abc"};
+    QTest::newRow("an option of terminal escapes") << QStringList{"--\x1b]0;x\a\x1b[2J"};
 }
 
 void TestCommandLine::refusedArguments()
@@ -128,6 +129,7 @@ void TestCommandLine::refusedArguments()
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.out, QString());
     QVERIFY2(run.err.contains("Usage: tessaron"), qPrintable(run.err));
+    QVERIFY(!run.err.contains(QChar(0x1b)) && !run.err.contains(QChar(0x07)));
 }
 
 void TestCommandLine::helpAndVersion()
