@@ -50,8 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0; // a UTF-16 file's lines are not split on the byte 0x0A
     // Either one line was replaced in place, or lines were added (the key in its
     // section, or the section at the end): every old line is still there, in order.
-    const QByteArrayList oldLines = before.split('\n');
-    const QByteArrayList newLines = readAll(path).split('\n');
+    // A UTF-8 byte-order mark stays at the start of the file, before any line.
+    QByteArray after = readAll(path);
+    QByteArray old = before;
+    if (old.startsWith("\xEF\xBB\xBF")) {
+        require(after.startsWith("\xEF\xBB\xBF"));
+        old.remove(0, 3);
+        after.remove(0, 3);
+    }
+    const QByteArrayList oldLines = old.split('\n');
+    const QByteArrayList newLines = after.split('\n');
     if (oldLines.size() == newLines.size()) {
         qsizetype differing = 0;
         for (qsizetype i = 0; i < oldLines.size(); ++i)
