@@ -45,8 +45,10 @@ void drawFigures(QPainter &p, const QRectF &area)
 QIcon applicationIcon()
 {
     // The desktop's picture of the program, where the SVG support is installed.
+    // Null when no engine can read SVG; checked without drawing it, which the
+    // window system does when it needs the picture.
     QIcon icon(QStringLiteral(":/icons/com.tessaron.tessaron.svg"));
-    if (!icon.pixmap(QSize(32, 32)).isNull())
+    if (!icon.isNull())
         return icon;
     // The same figures, drawn here, where it is not.
     for (int size : {16, 32, 48, 64}) {
