@@ -24,8 +24,8 @@ struct PlacedText {
     QRect twips;
 };
 
-// The registers sheet of one twin: `frmReg_Cast` or `frmReg_Ang`.
-struct RegistersTexts {
+// What both sheets have: the window, its one print command and its help topic.
+struct SheetTexts {
     QString windowName;
     QString caption;
     int clientWidth; // twips
@@ -33,28 +33,23 @@ struct RegistersTexts {
     int helpTopic;
     QString printItem;
     QString printItemName;
-    QString documentName;           // of the printed page, and of its PDF file
+    QString documentName; // of the printed page, and of its PDF file
+    PrintTexts printing;
+};
+
+// The registers sheet of one twin: `frmReg_Cast` or `frmReg_Ang`.
+struct RegistersTexts : SheetTexts {
     QString labelPrefix;            // + 1..4
     std::array<QRect, 4> labels;    // twips
     int figuresTop;                 // the Spanish twin's figures stand 120 twips lower
     QList<PlacedText> instructions; // the Spanish twin's instruction panel, shown only
-    PrintTexts printing;
 };
 
 // The symbology sheet of one twin: `frmSimb_Cast` or `frmSimb_Ang`.
-struct SymbologyTexts {
-    QString windowName;
-    QString caption;
-    int clientWidth; // twips
-    int clientHeight;
-    bool greyBackground; // the Spanish twin's; the English twin's is the button face
-    int helpTopic;
-    QString printItem;
-    QString printItemName;
-    QString documentName;
+struct SymbologyTexts : SheetTexts {
+    bool greyBackground;            // the Spanish twin's; the English twin's is the button face
     QList<PlacedText> examples;     // inside the large figures
     QList<PlacedText> explanations; // the middle column, word-wrapped
-    PrintTexts printing;
 };
 
 [[nodiscard]] const RegistersTexts &registersTexts(Lang lang);

@@ -1,6 +1,7 @@
 #include "gui/favourites/favouriteswindow.h"
 
 #include "gui/widgets/clickablelabel.h"
+#include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
@@ -62,15 +63,6 @@ constexpr int kNoEntriesHeight = 1695;
 const std::array<QString, 4> kDeleteNames{
     QStringLiteral("cmdBorra_R"), QStringLiteral("cmdBorra_C"), QStringLiteral("cmdBorra_T"),
     QStringLiteral("cmdBorra_P")};
-
-void setColour(QWidget *w, QPalette::ColorRole role, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(role, c);
-    w->setPalette(p);
-    if (role == QPalette::Window)
-        w->setAutoFillBackground(true);
-}
 
 // A mode marker: a small filled circle.
 class Marker : public QWidget {

@@ -3,6 +3,7 @@
 #include "core/models/mainmodel.h"
 #include "gui/main/mainlayout.h"
 #include "gui/widgets/clickablelabel.h"
+#include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
@@ -24,17 +25,6 @@ namespace tessaron {
 namespace {
 
 const char *const kHelpTopic = "helpTopic";
-
-void setColour(QWidget *w, QPalette::ColorRole role, const QColor &c)
-{
-    if (!c.isValid())
-        return;
-    QPalette p = w->palette();
-    p.setColor(role, c);
-    w->setPalette(p);
-    if (role == QPalette::Window)
-        w->setAutoFillBackground(true);
-}
 
 } // namespace
 

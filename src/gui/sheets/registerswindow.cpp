@@ -3,17 +3,14 @@
 #include "core/models/sheetmodel.h"
 #include "core/texts/sheettexts.h"
 #include "gui/sheets/registerspage.h"
+#include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
 #include "gui/widgets/twips.h"
-#include "gui/widgets/windowplacement.h"
 
-#include <QCloseEvent>
 #include <QLabel>
-#include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 
 namespace tessaron {
 
@@ -24,47 +21,18 @@ const QColor kDarkBlue(0, 0, 192);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 128, 0);
 
-void setTextColour(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
 } // namespace
 
 RegistersWindow::RegistersWindow(Lang lang, const AppContext &context)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_lang(lang), m_model(new SheetModel(lang, context, registersTexts(lang).helpTopic,
-                                           registersTexts(lang).printing, this))
+    : SheetWindow(lang, context, registersTexts(lang))
 {
-    const RegistersTexts &texts = registersTexts(lang);
-    setObjectName(texts.windowName);
-    setWindowTitle(texts.caption);
-    setWindowIcon(applicationIcon());
-    setFont(controlFont());
     createControls();
-
-    QAction *print = menuBar()->addAction(texts.printItem);
-    print->setObjectName(texts.printItemName);
-    menuBar()->setObjectName(QStringLiteral("menuBar"));
-    connect(print, &QAction::triggered, m_model, [this, &texts] {
-        m_model->print(texts.documentName, [this](QPainter &painter, double dotsPerInch) {
-            drawPage(painter, dotsPerInch);
-        });
-    });
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, m_model, &SheetModel::help);
-
-    const QSize client = rectFromTwips(0, 0, texts.clientWidth, texts.clientHeight).size();
-    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
-    centreOnScreen(this);
+    place();
 }
 
 void RegistersWindow::createControls()
 {
-    const RegistersTexts &texts = registersTexts(m_lang);
+    const RegistersTexts &texts = registersTexts(lang());
     auto *client = new FigureCanvas(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
@@ -84,13 +52,13 @@ void RegistersWindow::createControls()
                                        {120, 2880 + top}}),
                      kOutlineWidth);
 
-    const QStringList registers = m_model->registers();
+    const QStringList registers = model()->registers();
     for (std::size_t i = 0; i < m_registers.size(); ++i) {
         auto *label = new QLabel(registers.value(int(i)), client);
         label->setObjectName(texts.labelPrefix + QString::number(i + 1));
         label->setGeometry(rectFromTwips(texts.labels[i]));
         label->setFont(arial({11.25, true}));
-        setTextColour(label, kDarkBlue);
+        setColour(label, QPalette::WindowText, kDarkBlue);
         m_registers[i] = label;
     }
     createInstructions(client);
@@ -98,7 +66,7 @@ void RegistersWindow::createControls()
 
 void RegistersWindow::createInstructions(QWidget *client)
 {
-    const RegistersTexts &texts = registersTexts(m_lang);
+    const RegistersTexts &texts = registersTexts(lang());
     if (texts.instructions.isEmpty())
         return;
     QFont bold = controlFont();
@@ -118,9 +86,10 @@ void RegistersWindow::createInstructions(QWidget *client)
     headingFont.setBold(true);
     headingFont.setUnderline(true);
     heading->setFont(headingFont);
-    setTextColour(heading, kRed);
+    setColour(heading, QPalette::WindowText, kRed);
     for (const char *green : {"Label2", "Label4"})
-        setTextColour(client->findChild<QLabel *>(QString::fromLatin1(green)), kGreen);
+        setColour(client->findChild<QLabel *>(QString::fromLatin1(green)), QPalette::WindowText,
+                  kGreen);
 
     const qreal ratio = screen() ? screen()->devicePixelRatio() : 1.0;
     const QPixmap arrow = stepIcon(true).pixmap(QSize(32, 24), ratio);
@@ -139,12 +108,6 @@ void RegistersWindow::drawPage(QPainter &painter, double dotsPerInch) const
     for (const QLabel *label : m_registers)
         captions << label->text();
     drawRegistersPage(painter, dotsPerInch, captions);
-}
-
-void RegistersWindow::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    Q_EMIT closed(m_lang);
 }
 
 } // namespace tessaron

@@ -1,0 +1,51 @@
+#include "gui/sheets/sheetwindow.h"
+
+#include "core/models/sheetmodel.h"
+#include "gui/widgets/fonts.h"
+#include "gui/widgets/icons.h"
+#include "gui/widgets/twips.h"
+#include "gui/widgets/windowplacement.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QShortcut>
+
+namespace tessaron {
+
+SheetWindow::SheetWindow(Lang lang, const AppContext &context, const SheetTexts &texts)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_lang(lang), m_texts(texts),
+      m_model(new SheetModel(lang, context, texts.helpTopic, texts.printing, this))
+{
+    setObjectName(texts.windowName);
+    setWindowTitle(texts.caption);
+    setWindowIcon(applicationIcon());
+    setFont(controlFont());
+
+    QAction *print = menuBar()->addAction(texts.printItem);
+    print->setObjectName(texts.printItemName);
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    connect(print, &QAction::triggered, m_model, [this] {
+        m_model->print(m_texts.documentName, [this](QPainter &painter, double dotsPerInch) {
+            drawPage(painter, dotsPerInch);
+        });
+    });
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, m_model, &SheetModel::help);
+}
+
+void SheetWindow::place()
+{
+    const QSize client = rectFromTwips(0, 0, m_texts.clientWidth, m_texts.clientHeight).size();
+    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+    centreOnScreen(this);
+}
+
+void SheetWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT closed(m_lang);
+}
+
+} // namespace tessaron
