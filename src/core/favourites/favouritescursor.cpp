@@ -16,6 +16,8 @@ namespace {
 const QString kColumns = QStringLiteral("SELECT nom, figura, Adreca FROM AdrecaFig ");
 const QString kAscending = QStringLiteral(" ORDER BY nom, figura, Adreca LIMIT 1");
 const QString kDescending = QStringLiteral(" ORDER BY nom DESC, figura DESC, Adreca DESC LIMIT 1");
+// Store order, for reads of many rows.
+const QString kOrder = QStringLiteral(" ORDER BY nom, figura, Adreca");
 const QString kAfterKey = QStringLiteral("WHERE (nom, figura, Adreca) > (?, ?, ?)");
 const QString kBeforeKey = QStringLiteral("WHERE (nom, figura, Adreca) < (?, ?, ?)");
 
@@ -158,8 +160,7 @@ bool FavouritesCursor::run(QSqlQuery &query, const QVariantList &values) const
     return query.exec();
 }
 
-std::optional<FavouritesCursor::Key> FavouritesCursor::fetchKey(const QString &sql,
-                                                                const QVariantList &values) const
+QSqlQuery &FavouritesCursor::read(const QString &sql, const QVariantList &values) const
 {
     requireOpen();
     QSqlQuery &query = prepared(sql);
@@ -168,6 +169,13 @@ std::optional<FavouritesCursor::Key> FavouritesCursor::fetchKey(const QString &s
         query.finish();
         fail(StoreError::Kind::Engine, error);
     }
+    return query;
+}
+
+std::optional<FavouritesCursor::Key> FavouritesCursor::fetchKey(const QString &sql,
+                                                                const QVariantList &values) const
+{
+    QSqlQuery &query = read(sql, values);
     std::optional<Key> key;
     if (query.next())
         key = Key{query.value(0).toString(), query.value(1).toString(), query.value(2).toString()};
@@ -272,13 +280,7 @@ bool FavouritesCursor::findLast(const QString &name)
 void FavouritesCursor::visitRows(const QString &sql, const QVariantList &values,
                                  const RowVisitor &visit)
 {
-    requireOpen();
-    QSqlQuery &query = prepared(sql);
-    if (!run(query, values)) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        fail(StoreError::Kind::Engine, error);
-    }
+    QSqlQuery &query = read(sql, values);
     while (query.next())
         visit(query.value(0).toString(), query.value(1).toString(), query.value(2).toString());
     const QSqlError error = query.lastError();
@@ -289,36 +291,27 @@ void FavouritesCursor::visitRows(const QString &sql, const QVariantList &values,
 
 void FavouritesCursor::forEachRow(const RowVisitor &visit)
 {
-    visitRows(kColumns + QStringLiteral(" ORDER BY nom, figura, Adreca"), {}, visit);
+    visitRows(kColumns + kOrder, {}, visit);
 }
 
 void FavouritesCursor::forEachRowOfFamily(const QString &family, const RowVisitor &visit)
 {
     if (family.isEmpty())
-        visitRows(kColumns + QStringLiteral("WHERE figura NOT IN ('r', 'c', 't', 'p') "
-                                            "ORDER BY nom, figura, Adreca"),
+        visitRows(kColumns + QStringLiteral("WHERE figura NOT IN ('r', 'c', 't', 'p')") + kOrder,
                   {}, visit);
     else
-        visitRows(kColumns + QStringLiteral("WHERE figura = ? ORDER BY nom, figura, Adreca"),
-                  {family}, visit);
+        visitRows(kColumns + QStringLiteral("WHERE figura = ?") + kOrder, {family}, visit);
 }
 
 QStringList FavouritesCursor::familiesOf(const QString &name)
 {
-    requireOpen();
+    QStringList families;
     // The first test uses the index (nom compares without letter case), the second
     // keeps only the exact name.
-    QSqlQuery &query = prepared(QStringLiteral(
-        "SELECT figura FROM AdrecaFig WHERE nom = ? AND nom = ? COLLATE BINARY ORDER BY figura"));
-    if (!run(query, {name, name})) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        fail(StoreError::Kind::Engine, error);
-    }
-    QStringList families;
-    while (query.next())
-        families << query.value(0).toString();
-    query.finish();
+    visitRows(kColumns + QStringLiteral("WHERE nom = ? AND nom = ? COLLATE BINARY") + kOrder,
+              {name, name}, [&families](const QString &, const QString &family, const QString &) {
+                  families << family;
+              });
     return families;
 }
 

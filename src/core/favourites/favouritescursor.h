@@ -93,6 +93,8 @@ private:
     // The current row's key; fails when there is no current row.
     const Key &currentKey() const;
     bool run(QSqlQuery &query, const QVariantList &values) const;
+    // Runs a prepared read; the caller steps through its rows and finishes it.
+    QSqlQuery &read(const QString &sql, const QVariantList &values) const;
     // Runs a query that yields at most one row's key; nothing when it yields none.
     std::optional<Key> fetchKey(const QString &sql, const QVariantList &values) const;
     // Runs a statement that writes; an invalid error when it succeeded.
