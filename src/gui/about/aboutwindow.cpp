@@ -1,5 +1,6 @@
 #include "gui/about/aboutwindow.h"
 
+#include "core/texts/accessibletexts.h"
 #include "gui/about/aboutframes.h"
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/figurecanvas.h"
@@ -49,6 +50,7 @@ void AboutWindow::createControls()
     m_picture->setGeometry(rectFromTwips(840, 240, 1215, 1215));
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picture->setAccessibleName(m_texts.animationName);
+    m_picture->setAccessibleDescription(accessibleTexts(m_lang).opensHomePage);
     m_picture->setCursor(Qt::PointingHandCursor);
 
     auto text = [this](const QString &name, const QString &caption, const QRect &geometry) {
@@ -67,6 +69,8 @@ void AboutWindow::createControls()
     button->setObjectName(QStringLiteral("Command1"));
     button->setGeometry(rectFromTwips(3840, 4920, 1455, 495));
     button->setDefault(true);
+    // The picture comes first in the Tab order, but Return closes the window at once.
+    button->setFocus();
     connect(button, &QPushButton::clicked, this, &QWidget::close);
 
     m_closeTimer = new QTimer(this);

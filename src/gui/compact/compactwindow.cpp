@@ -1,11 +1,13 @@
 #include "gui/compact/compactwindow.h"
 
 #include "core/models/compactmodel.h"
+#include "core/texts/accessibletexts.h"
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
 #include "gui/widgets/nameboxbinding.h"
+#include "gui/widgets/taborder.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 #include "gui/widgets/wrappingbutton.h"
@@ -113,9 +115,18 @@ void CompactWindow::createControls()
         t->setPalette(p);
         return t;
     };
+    // The tags show no text: screen readers are given a name for each.
+    const AccessibleTexts &told = accessibleTexts(m_lang);
     m_plainTag = tag(texts.plainTagName, QRect(240, 720, 495, 255));
-    for (std::size_t i = 0; i < m_tags.size(); ++i)
+    m_plainTag->setAccessibleName(told.plainTag);
+    m_plainTag->setAccessibleDescription(told.opensPlain);
+    for (std::size_t i = 0; i < m_tags.size(); ++i) {
         m_tags[i] = tag(texts.tagPrefix + QString::number(i + 1), kTags[i]);
+        m_tags[i]->setAccessibleName(told.tags[i]);
+        m_tags[i]->setAccessibleDescription(told.figureDescription(kFamilies[i]));
+    }
+    chainTabOrder(
+        {m_nameBox, back, m_plainTag, m_tags[0], m_tags[1], m_tags[2], m_tags[3], m_inFront});
 }
 
 void CompactWindow::connectSignals()

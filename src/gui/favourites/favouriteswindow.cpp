@@ -1,10 +1,12 @@
 #include "gui/favourites/favouriteswindow.h"
 
+#include "core/texts/accessibletexts.h"
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
+#include "gui/widgets/taborder.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
@@ -156,6 +158,9 @@ void FavouritesWindow::createControls()
     };
     m_figureLink = link(QStringLiteral("Label1"), texts.figureLink, kFigureLink);
     m_nameLink = link(QStringLiteral("Label2"), texts.nameLink, kNameLink);
+    const AccessibleTexts &told = accessibleTexts(m_lang);
+    m_figureLink->setAccessibleDescription(told.showsByFigure);
+    m_nameLink->setAccessibleDescription(told.showsByName);
     m_figureMarker = new Marker(m_client);
     m_figureMarker->setObjectName(QStringLiteral("Shape3"));
     m_figureMarker->setGeometry(rectFromTwips(kFigureMarker));
@@ -166,6 +171,14 @@ void FavouritesWindow::createControls()
     createFigurePanel();
     createNamePanel();
     createNoEntriesPanel();
+    // One panel is shown at a time: the chain runs through both.
+    QList<QWidget *> order{m_figureLink, m_nameLink};
+    for (std::size_t top : {0U, 2U})
+        order << m_lists[top] << m_lists[top + 1] << m_openButtons[top] << m_openButtons[top + 1];
+    order << m_searchBox << m_searchButton << m_previous << m_next;
+    for (std::size_t i = 0; i < m_nameLabels.size(); ++i)
+        order << m_nameLabels[i] << m_deleteButtons[i];
+    chainTabOrder(order);
 }
 
 void FavouritesWindow::createFigurePanel()
@@ -190,6 +203,7 @@ void FavouritesWindow::createFigurePanel()
         auto *open = new QPushButton(texts.openButton, m_figurePanel);
         open->setObjectName(QStringLiteral("Command%1").arg(i + 1));
         open->setGeometry(rectFromTwips(QRect(kOpenButtons[i], kOpenButtonSize)));
+        open->setAccessibleName(accessibleTexts(m_lang).forFamily(texts.openButton, family));
         m_openButtons[i] = open;
     }
 }
@@ -231,6 +245,7 @@ void FavouritesWindow::createNamePanel()
 
     const QCursor hand = handCursor(screen() ? screen()->devicePixelRatio() : 1.0);
     const QIcon cross = deleteIcon();
+    const AccessibleTexts &told = accessibleTexts(m_lang);
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
         const int buttonTop = kDeleteTops[i];
@@ -244,10 +259,12 @@ void FavouritesWindow::createNamePanel()
         label->setFont(arial({9.75}));
         label->setCursor(hand);
         setColour(label, QPalette::Window, kLightYellow);
+        label->setAccessibleDescription(told.figureDescription(family));
         m_nameLabels[i] = label;
         m_deleteButtons[i] = pictureButton(
             kDeleteNames[i], texts.deleteTip, cross,
             QRect(kDeleteButton.left(), buttonTop, kDeleteButton.width(), kDeleteButton.height()));
+        m_deleteButtons[i]->setAccessibleName(told.forFamily(texts.deleteTip, family));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "gui/main/mainwindow.h"
 
 #include "core/models/mainmodel.h"
+#include "core/texts/accessibletexts.h"
 #include "gui/main/mainlayout.h"
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/colours.h"
@@ -9,6 +10,7 @@
 #include "gui/widgets/icons.h"
 #include "gui/widgets/menushortcutguard.h"
 #include "gui/widgets/nameboxbinding.h"
+#include "gui/widgets/taborder.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
@@ -82,10 +84,13 @@ void MainWindow::createControls()
         setColour(label, QPalette::Window, layout.nameLabelBackground);
         return label;
     };
+    const AccessibleTexts &told = accessibleTexts(m_lang);
     m_plainLabel = nameLabel(texts.plainLabelName, layout.plainLabel);
+    m_plainLabel->setAccessibleDescription(told.opensPlain);
     for (std::size_t i = 0; i < m_figureLabels.size(); ++i) {
         const MainLayout::FigureRow &row = layout.figureRows[i];
         m_figureLabels[i] = nameLabel(texts.figureLabelPrefix + QString::number(i + 1), row.label);
+        m_figureLabels[i]->setAccessibleDescription(told.figureDescription(kFamilies[i]));
         staticLabel(row.www);
         staticLabel(row.com);
     }
@@ -117,8 +122,13 @@ void MainWindow::createControls()
     m_symbology->setIcon(symbologyIcon());
     m_symbology->setIconSize(QSize(32, 32));
     m_symbology->setAccessibleName(texts.symbologyTip);
-    for (std::size_t i = 0; i < m_saveButtons.size(); ++i)
+    for (std::size_t i = 0; i < m_saveButtons.size(); ++i) {
         m_saveButtons[i] = button(layout.saveButtons[i], texts.saveCaption, texts.saveTip);
+        m_saveButtons[i]->setAccessibleName(told.forFamily(texts.saveCaption, kFamilies[i]));
+    }
+    chainTabOrder({m_favourites, m_nameBox, m_registers, m_plainLabel, m_figureLabels[0],
+                   m_figureLabels[1], m_saveButtons[0], m_symbology, m_saveButtons[1],
+                   m_figureLabels[2], m_figureLabels[3], m_saveButtons[2], m_saveButtons[3]});
 }
 
 void MainWindow::createMenus()
@@ -186,6 +196,7 @@ void MainWindow::load()
     m_nameBox->setText(m_model->startName());
     if (nameFirst)
         centreOnScreen(this);
+    m_nameBox->setFocus();
     m_model->load();
 }
 

@@ -1,7 +1,9 @@
+#include "core/coding/figurecoding.h"
 #include "gui/favourites/favouriteswindow.h"
 #include "gui/main/mainwindow.h"
 #include "gui/widgets/fonts.h"
 #include "support/apphelper.h"
+#include "support/keyboard.h"
 #include "support/storehelper.h"
 
 #include <QComboBox>
@@ -85,6 +87,10 @@ private Q_SLOTS:
     void anEmptyStoreShowsNoEntries_data();
     void anEmptyStoreShowsNoEntries();
     void helpTopic();
+    void tabVisitsEveryControlInReadingOrder();
+    void nameLabelsActOnReturnEnterAndSpaceAsOnAClick();
+    void fromTheKeyboardAlone();
+    void screenReadersTellTheControlsApart();
 };
 
 void TestFavouritesWindow::initTestCase()
@@ -204,8 +210,8 @@ void TestFavouritesWindow::controls()
             QCOMPARE(label->text(), f[1]);
         if (auto *button = qobject_cast<QPushButton *>(control)) {
             QCOMPARE(button->text(), f[1]);
-            // A picture button has no caption: its tooltip names it for screen readers.
-            QVERIFY(!button->text().isEmpty() || button->accessibleName() == f[2]);
+            // A picture button has no caption: its tooltip starts its name for screen readers.
+            QVERIFY(!button->text().isEmpty() || button->accessibleName().startsWith(f[2]));
         }
         QCOMPARE(control->toolTip(), f[2]);
     }
@@ -379,3 +385,105 @@ void TestFavouritesWindow::helpTopic()
 
 QTEST_MAIN(TestFavouritesWindow)
 #include "tst_favouriteswindow.moc"
+
+void TestFavouritesWindow::tabVisitsEveryControlInReadingOrder()
+{
+    TestApp app;
+    saveSomeNames(app, kSpanish);
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::Spanish);
+    QApplication::setActiveWindow(w);
+    w->findChild<QWidget *>("Label1")->setFocus();
+    QCOMPARE(tabCycle(w), (QStringList{"Label1", "Label2"}));
+
+    // The lower lists stand at different heights but on one line.
+    pressOn(w->findChild<QWidget *>("Label1"), Qt::Key_Return);
+    w->findChild<QWidget *>("Label1")->setFocus();
+    QCOMPARE(tabCycle(w), (QStringList{"Label1", "Label2", "Combo1", "Combo2", "Command1",
+                                       "Command2", "Combo3", "Combo4", "Command3", "Command4"}));
+
+    // Name mode starts in the search box; each name label comes before its delete button.
+    pressOn(w->findChild<QWidget *>("Label2"), Qt::Key_Space);
+    QCOMPARE(tabCycle(w),
+             (QStringList{"txtnom", "cmdbuscar", "Command7", "Command8", "lbladreca1", "cmdBorra_R",
+                          "lbladreca2", "cmdBorra_C", "lbladreca3", "cmdBorra_T", "lbladreca4",
+                          "cmdBorra_P", "Label1", "Label2"}));
+}
+
+void TestFavouritesWindow::nameLabelsActOnReturnEnterAndSpaceAsOnAClick()
+{
+    // Every name label acted on once, with "abc" shown in families r and t.
+    auto opened = [](const std::function<void(QWidget *)> &act) {
+        TestApp app;
+        saveSomeNames(app, kSpanish);
+        auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::Spanish);
+        click(w, "Label2");
+        click(w, "Command8");
+        [&] { QCOMPARE(labels(w), (QStringList{"abc", "?", "abc", "?"})); }();
+        for (int i = 1; i <= 4; ++i)
+            act(w->findChild<QWidget *>(QStringLiteral("lbladreca%1").arg(i)));
+        return app.desktop.launches;
+    };
+    const QList<FakeDesktop::Launch> clicked =
+        opened([](QWidget *label) { QTest::mouseClick(label, Qt::LeftButton); });
+    // The labels that read "?" open nothing.
+    QCOMPARE(clicked.size(), 2);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QCOMPARE(opened([key](QWidget *label) { pressOn(label, key); }), clicked);
+}
+
+void TestFavouritesWindow::fromTheKeyboardAlone()
+{
+    TestApp app;
+    saveSomeNames(app, kSpanish);
+    auto *main = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
+    QApplication::setActiveWindow(main);
+    QTest::keyClick(main, Qt::Key_F, Qt::ControlModifier);
+    TestApp::settle();
+    FavouritesWindow *w = favourites(app, Lang::Spanish);
+    QVERIFY(w);
+    QApplication::setActiveWindow(w);
+    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    auto focused = [] { return QApplication::focusWidget()->objectName(); };
+    // The mode links come first: Tab to the name link, and Return enters name mode.
+    while (focused() != u"Label2")
+        key(Qt::Key_Tab);
+    key(Qt::Key_Return);
+    QCOMPARE(focused(), QStringLiteral("txtnom"));
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("Command8"));
+    key(Qt::Key_Space); // the next name: "abc" in r and t
+    key(Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("lbladreca1"));
+    key(Qt::Key_Return);
+    const QString address = "http://www.tessaron-abc-" + CodificaR("abc") + ".com";
+    QCOMPARE(app.desktop.launches,
+             (QList<FakeDesktop::Launch>{{"/usr/bin/test-browser", address}}));
+}
+
+void TestFavouritesWindow::screenReadersTellTheControlsApart()
+{
+    TestApp app;
+    saveSomeNames(app, kSpanish);
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::Spanish);
+    for (const char *mode : {"Label1", "Label2"}) {
+        click(w, mode);
+        QCOMPARE(sharedButtonNames(w), QStringList());
+    }
+    // The captions on screen stay as they are.
+    QCOMPARE(w->findChild<QPushButton *>("Command1")->text(), QStringLiteral("buscar direccion"));
+    QCOMPARE(w->findChild<QPushButton *>("cmdBorra_R")->toolTip(), QStringLiteral("Borrar"));
+    // The links and the name labels are read by what they show, and say what they do.
+    QSet<QString> descriptions;
+    for (const char *name :
+         {"Label1", "Label2", "lbladreca1", "lbladreca2", "lbladreca3", "lbladreca4"}) {
+        auto *label = w->findChild<QLabel *>(name);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
+        QCOMPARE(iface->role(), QAccessible::StaticText);
+        QCOMPARE(iface->text(QAccessible::Name), label->text());
+        descriptions.insert(iface->text(QAccessible::Description));
+    }
+    QCOMPARE(descriptions.size(), 6);
+    QVERIFY(!descriptions.contains(QString()));
+}

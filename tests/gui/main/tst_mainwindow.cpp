@@ -1,7 +1,9 @@
+#include "core/coding/figurecoding.h"
 #include "gui/main/mainwindow.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/menushortcutguard.h"
 #include "support/apphelper.h"
+#include "support/keyboard.h"
 #include "support/messagetexts.h"
 
 #include <QClipboard>
@@ -82,6 +84,10 @@ private Q_SLOTS:
     void helpCommands();
     void controlsAndMenus_data();
     void controlsAndMenus();
+    void tabVisitsEveryControlInReadingOrder();
+    void labelsActOnReturnEnterAndSpaceAsOnAClick();
+    void fromTheKeyboardAlone();
+    void screenReadersTellTheControlsApart();
 };
 
 void TestMainWindow::initTestCase()
@@ -417,3 +423,77 @@ void TestMainWindow::controlsAndMenus()
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
+
+void TestMainWindow::tabVisitsEveryControlInReadingOrder()
+{
+    TestApp app;
+    auto *w = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
+    // Line by line: the favourites button, the box and the registers button share
+    // a line; the symbology button stands between the upper save buttons.
+    const QStringList expected{"txtAdreca", "Command2", "lblAdrecaCom", "lblAdreca1", "lblAdreca2",
+                               "Command4",  "Command1", "Command5",     "lblAdreca3", "lblAdreca4",
+                               "Command6",  "Command7", "Command3"};
+    QCOMPARE(tabCycle(w), expected);
+}
+
+void TestMainWindow::labelsActOnReturnEnterAndSpaceAsOnAClick()
+{
+    const QStringList labels{"lblAdrecaCom", "lblAdreca1", "lblAdreca2", "lblAdreca3",
+                             "lblAdreca4"};
+    // Every label acted on once, in a window whose box holds `name`.
+    auto launches = [&](const QString &name, const std::function<void(QWidget *)> &act) {
+        TestApp app;
+        auto *w = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
+        QTest::keyClicks(w->findChild<QLineEdit *>("txtAdreca"), name);
+        for (const QString &label : labels)
+            act(w->findChild<QLabel *>(label));
+        return app.desktop.launches;
+    };
+    const auto click = [](QWidget *label) { QTest::mouseClick(label, Qt::LeftButton); };
+    const QList<FakeDesktop::Launch> clicked = launches("abc", click);
+    QCOMPARE(clicked.size(), labels.size());
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        const auto press = [key](QWidget *label) { pressOn(label, key); };
+        QCOMPARE(launches("abc", press), clicked);
+        // Labels that show no name ("?") do nothing, from the keyboard as from the mouse.
+        QVERIFY(launches(QString(), press).isEmpty());
+    }
+}
+
+void TestMainWindow::fromTheKeyboardAlone()
+{
+    TestApp app;
+    auto *w = app.open<MainWindow>(WindowKind::Main, Lang::English);
+    QApplication::setActiveWindow(w);
+    QTest::keyClicks(QApplication::focusWidget(), "abc");
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lblaAdreca1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    const QList<FakeDesktop::Launch> expected{
+        {"/usr/bin/test-browser", "http://www.tessaron-abc-" + CodificaR("abc") + ".com"}};
+    QCOMPARE(app.desktop.launches, expected);
+}
+
+void TestMainWindow::screenReadersTellTheControlsApart()
+{
+    TestApp app;
+    auto *w = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
+    QTest::keyClicks(w->findChild<QLineEdit *>("txtAdreca"), "abc");
+    QCOMPARE(sharedButtonNames(w), QStringList());
+    // The labels are read by the name they show, and each says what it opens.
+    QSet<QString> descriptions;
+    for (const char *name :
+         {"lblAdrecaCom", "lblAdreca1", "lblAdreca2", "lblAdreca3", "lblAdreca4"}) {
+        auto *label = w->findChild<QLabel *>(name);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
+        QCOMPARE(iface->role(), QAccessible::StaticText);
+        QCOMPARE(iface->text(QAccessible::Name), label->text());
+        QVERIFY(iface->state().focusable);
+        descriptions.insert(iface->text(QAccessible::Description));
+    }
+    QCOMPARE(descriptions.size(), 5);
+    QVERIFY(!descriptions.contains(QString()));
+    // The captions on screen stay as they are.
+    QCOMPARE(w->findChild<QPushButton *>("Command4")->text(), QStringLiteral("Guardar"));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/coding/figurecoding.h"
+#include "core/texts/lang.h"
+
+#include <QString>
+
+#include <array>
+
+namespace tessaron {
+
+// What screen readers are told, beyond what the windows show: what a label that
+// acts opens, and names of their own for controls that share a caption.
+struct AccessibleTexts {
+    std::array<QString, 4> families; // by family, in a sentence's letter case
+    QString opensFigure;             // %1: a family
+    QString opensPlain;
+    QString showsByFigure; // the favourites window's mode links
+    QString showsByName;
+    QString opensHomePage;       // the About window's picture
+    QString captionForFamily;    // %1: a shared caption, %2: a family
+    std::array<QString, 4> tags; // the compact window's empty figure tags
+    QString plainTag;
+
+    [[nodiscard]] QString family(Family f) const { return families[static_cast<std::size_t>(f)]; }
+    [[nodiscard]] QString figureDescription(Family f) const { return opensFigure.arg(family(f)); }
+    // A caption that several controls share, with the family that tells them apart.
+    [[nodiscard]] QString forFamily(const QString &caption, Family f) const
+    {
+        return captionForFamily.arg(caption, family(f));
+    }
+};
+
+[[nodiscard]] const AccessibleTexts &accessibleTexts(Lang lang);
+
+} // namespace tessaron
