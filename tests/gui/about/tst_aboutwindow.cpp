@@ -70,7 +70,8 @@ void TestAboutWindow::everyWayOfClosingShowsTheMainWindowOnce_data()
     QTest::addColumn<QString>("how");
     for (Lang lang : {Lang::Spanish, Lang::English}) {
         const char *tag = lang == Lang::Spanish ? "es" : "en";
-        for (const char *how : {"timer", "button", "close box", "animation"})
+        for (const char *how :
+             {"timer", "button", "close box", "animation", "Return", "Tab and Space"})
             QTest::addRow("%s %s", tag, how) << int(lang) << QString::fromLatin1(how);
     }
 }
@@ -88,8 +89,22 @@ void TestAboutWindow::everyWayOfClosingShowsTheMainWindowOnce()
         about->findChild<QPushButton *>("Command1")->click();
     else if (how == "close box")
         about->close();
-    else
+    else if (how == "animation")
         QTest::mouseClick(about->findChild<QLabel *>("Picture1"), Qt::LeftButton);
+    else {
+        // The button has the focus from the start; Tab goes on to the animation.
+        QApplication::setActiveWindow(about);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        if (how == "Tab and Space") {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QCOMPARE(app.desktop.launches.size(), 1);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(app.desktop.launches.isEmpty());
+        }
+    }
     TestApp::settle();
     QVERIFY(!app.app.registry().window(WindowKind::About, Lang(lang)));
     QWidget *main = app.app.registry().window(WindowKind::Main, Lang(lang));

@@ -6,6 +6,7 @@
 #include "gui/systemdesktop.h"
 #include "gui/widgets/fonts.h"
 #include "support/apphelper.h"
+#include "support/keyboard.h"
 #include "support/messagetexts.h"
 
 #include <QCheckBox>
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void controls();
     void keepInFrontSwitch();
     void keepInFrontOnX11();
+    void tagsFromTheKeyboard();
+    void screenReadersTellTheControlsApart();
 };
 
 void TestCompactWindow::initTestCase()
@@ -261,3 +264,59 @@ void TestCompactWindow::keepInFrontOnX11()
 
 QTEST_MAIN(TestCompactWindow)
 #include "tst_compactwindow.moc"
+
+void TestCompactWindow::tagsFromTheKeyboard()
+{
+    const QStringList tags{"lblpAdrecaCom", "lblpAdreca1", "lblpAdreca2", "lblpAdreca3",
+                           "lblpAdreca4"};
+    // Every tag acted on once, with `typed` in the box.
+    auto launches = [&](const QString &typed, const std::function<void(QWidget *)> &act) {
+        TestApp app;
+        auto *w = app.open<CompactWindow>(WindowKind::Compact, Lang::Spanish);
+        auto *box = w->findChild<QLineEdit *>("txtpAdreca");
+        box->clear();
+        QTest::keyClicks(box, typed);
+        for (const QString &tag : tags)
+            act(w->findChild<QWidget *>(tag));
+        return app.desktop.launches;
+    };
+    const QList<FakeDesktop::Launch> clicked =
+        launches("AbC", [](QWidget *tag) { QTest::mouseClick(tag, Qt::LeftButton); });
+    QCOMPARE(clicked.size(), tags.size());
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        const auto press = [key](QWidget *tag) { pressOn(tag, key); };
+        QCOMPARE(launches("AbC", press), clicked);
+        QVERIFY(launches(QString(), press).isEmpty());
+    }
+
+    // The focus starts in the box; the check box is there on X11 only.
+    TestApp app;
+    auto *w = app.open<CompactWindow>(WindowKind::Compact, Lang::Spanish);
+    QStringList expected{"txtpAdreca",  "Command1",    "lblpAdrecaCom", "lblpAdreca1",
+                         "lblpAdreca2", "lblpAdreca3", "lblpAdreca4"};
+    if (w->findChild<QWidget *>("Check_VFlot")->isVisibleTo(w))
+        expected << "Check_VFlot";
+    QCOMPARE(tabCycle(w), expected);
+}
+
+void TestCompactWindow::screenReadersTellTheControlsApart()
+{
+    TestApp app;
+    auto *w = app.open<CompactWindow>(WindowKind::Compact, Lang::English);
+    QCOMPARE(sharedButtonNames(w), QStringList());
+    // The tags show nothing: each has a name and a description of its own.
+    QSet<QString> names;
+    QSet<QString> descriptions;
+    for (int i = 0; i <= 4; ++i) {
+        auto *tag =
+            w->findChild<QLabel *>(i == 0 ? kEnglish.plainTag : kEnglish.tag + QString::number(i));
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(tag);
+        QCOMPARE(iface->role(), QAccessible::StaticText);
+        names.insert(iface->text(QAccessible::Name));
+        descriptions.insert(iface->text(QAccessible::Description));
+    }
+    QCOMPARE(names.size(), 5);
+    QCOMPARE(descriptions.size(), 5);
+    QVERIFY(!names.contains(QString()));
+    QVERIFY(!descriptions.contains(QString()));
+}

@@ -1,0 +1,85 @@
+#include "gui/widgets/clickablelabel.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace tessaron;
+
+class TestClickableLabel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void keys_data();
+    void keys();
+    void aClickLeavesTheFocusAlone();
+    void looksLikeALabelUntilItHasTheFocus();
+};
+
+void TestClickableLabel::keys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("Space held") << int(Qt::Key_Space) << int(Qt::NoModifier) << true << 0;
+    // Keys with Ctrl or Alt belong to shortcuts, not to the label.
+    QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
+    QTest::newRow("Alt+Space") << int(Qt::Key_Space) << int(Qt::AltModifier) << false << 0;
+    QTest::newRow("a letter") << int(Qt::Key_A) << int(Qt::NoModifier) << false << 0;
+}
+
+void TestClickableLabel::keys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, autoRepeat);
+    QFETCH(int, clicks);
+    ClickableLabel label(QStringLiteral("abc"));
+    QSignalSpy clicked(&label, &ClickableLabel::clicked);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), autoRepeat);
+    QApplication::sendEvent(&label, &press);
+    QCOMPARE(clicked.size(), clicks);
+    // A key the label acts on goes no further: a window's default button never sees it.
+    QCOMPARE(press.isAccepted(), clicks == 1 || autoRepeat);
+}
+
+void TestClickableLabel::aClickLeavesTheFocusAlone()
+{
+    QWidget window;
+    auto *box = new QLineEdit(&window);
+    auto *label = new ClickableLabel(QStringLiteral("abc"), &window);
+    label->setGeometry(0, 40, 100, 20);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    box->setFocus();
+    QSignalSpy clicked(label, &ClickableLabel::clicked);
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), box);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), label);
+}
+
+void TestClickableLabel::looksLikeALabelUntilItHasTheFocus()
+{
+    QWidget window;
+    auto *plain = new QLabel(QStringLiteral("abc"), &window);
+    auto *acting = new ClickableLabel(QStringLiteral("abc"), &window);
+    for (QLabel *label : {plain, static_cast<QLabel *>(acting)})
+        label->resize(80, 20);
+    acting->move(0, 30);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    acting->clearFocus(); // a window gives its first control the focus
+    QVERIFY(!acting->hasFocus());
+    QCOMPARE(acting->grab().toImage(), plain->grab().toImage());
+    acting->setFocus();
+    QVERIFY(acting->hasFocus());
+    QVERIFY(acting->grab().toImage() != plain->grab().toImage());
+}
+
+QTEST_MAIN(TestClickableLabel)
+#include "tst_clickablelabel.moc"
