@@ -318,6 +318,8 @@ void FavouritesWindow::connectSignals()
     connect(m_nameItem, &QAction::triggered, m_model, &FavouritesModel::enterNameMode);
     connect(m_searchButton, &QPushButton::clicked, m_model,
             [this] { m_model->search(m_searchBox->text()); });
+    // Return in the box searches, as the button beside it does.
+    connect(m_searchBox, &QLineEdit::returnPressed, m_searchButton, &QPushButton::click);
     connect(m_previous, &QPushButton::clicked, m_model, &FavouritesModel::previousName);
     connect(m_next, &QPushButton::clicked, m_model, &FavouritesModel::nextName);
     for (Family family : kFamilies) {

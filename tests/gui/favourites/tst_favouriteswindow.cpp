@@ -460,6 +460,13 @@ void TestFavouritesWindow::fromTheKeyboardAlone()
     const QString address = "http://www.tessaron-abc-" + CodificaR("abc") + ".com";
     QCOMPARE(app.desktop.launches,
              (QList<FakeDesktop::Launch>{{"/usr/bin/test-browser", address}}));
+
+    // Return in the search box searches.
+    w->findChild<QWidget *>("txtnom")->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "xyz");
+    key(Qt::Key_Return);
+    QCOMPARE(labels(w), (QStringList{"?", "xyz", "?", "?"}));
+    QVERIFY(app.desktop.messages.isEmpty());
 }
 
 void TestFavouritesWindow::screenReadersTellTheControlsApart()
