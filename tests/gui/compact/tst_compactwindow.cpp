@@ -262,9 +262,6 @@ void TestCompactWindow::keepInFrontOnX11()
     QCOMPARE(w->geometry(), before);
 }
 
-QTEST_MAIN(TestCompactWindow)
-#include "tst_compactwindow.moc"
-
 void TestCompactWindow::tagsFromTheKeyboard()
 {
     const QStringList tags{"lblpAdrecaCom", "lblpAdreca1", "lblpAdreca2", "lblpAdreca3",
@@ -320,3 +317,6 @@ void TestCompactWindow::screenReadersTellTheControlsApart()
     QVERIFY(!names.contains(QString()));
     QVERIFY(!descriptions.contains(QString()));
 }
+
+QTEST_MAIN(TestCompactWindow)
+#include "tst_compactwindow.moc"

@@ -383,9 +383,6 @@ void TestFavouritesWindow::helpTopic()
     }
 }
 
-QTEST_MAIN(TestFavouritesWindow)
-#include "tst_favouriteswindow.moc"
-
 void TestFavouritesWindow::tabVisitsEveryControlInReadingOrder()
 {
     TestApp app;
@@ -494,3 +491,6 @@ void TestFavouritesWindow::screenReadersTellTheControlsApart()
     QCOMPARE(descriptions.size(), 6);
     QVERIFY(!descriptions.contains(QString()));
 }
+
+QTEST_MAIN(TestFavouritesWindow)
+#include "tst_favouriteswindow.moc"

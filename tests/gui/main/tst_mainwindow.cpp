@@ -421,9 +421,6 @@ void TestMainWindow::controlsAndMenus()
     QCOMPARE(w->findChild<QLabel *>(t.figure + "4")->geometry(), QRect(400, 256, 153, 17));
 }
 
-QTEST_MAIN(TestMainWindow)
-#include "tst_mainwindow.moc"
-
 void TestMainWindow::tabVisitsEveryControlInReadingOrder()
 {
     TestApp app;
@@ -497,3 +494,6 @@ void TestMainWindow::screenReadersTellTheControlsApart()
     // The captions on screen stay as they are.
     QCOMPARE(w->findChild<QPushButton *>("Command4")->text(), QStringLiteral("Guardar"));
 }
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
