@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -135,8 +136,12 @@ int main(int argc, char **argv)
     // The program ends when its own windows are gone, not when a help window is the last.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
-    QApplication::setWindowIcon(applicationIcon());
     SystemDesktop desktop;
     Application tessaron(desktop, QCoreApplication::applicationDirPath());
+    // The windows take the program's picture from the application. It is given once
+    // the first window is up: making it ready for the window system (an SVG engine
+    // loaded, the picture drawn at each size) would otherwise keep that window from
+    // showing, and the picture appears in the same moment either way.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(applicationIcon()); });
     return tessaron.run(settingsFilePath());
 }

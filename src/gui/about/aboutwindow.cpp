@@ -5,7 +5,6 @@
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
-#include "gui/widgets/icons.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
@@ -30,7 +29,6 @@ AboutWindow::AboutWindow(Lang lang, const AppContext &context)
 {
     setObjectName(m_texts.windowName);
     setWindowTitle(m_texts.caption);
-    setWindowIcon(applicationIcon());
     setFont(controlFont());
     createControls();
     connectSignals();

@@ -39,7 +39,6 @@ CompactWindow::CompactWindow(Lang lang, const AppContext &context)
 {
     setObjectName(m_model->texts().windowName);
     setWindowTitle(m_model->texts().caption);
-    setWindowIcon(applicationIcon());
     setFont(controlFont());
     createControls();
     connectSignals();

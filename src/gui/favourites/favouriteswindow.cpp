@@ -124,7 +124,6 @@ FavouritesWindow::FavouritesWindow(Lang lang, const AppContext &context)
     const FavouritesTexts &texts = m_model->texts();
     setObjectName(texts.windowName);
     setWindowTitle(texts.caption);
-    setWindowIcon(applicationIcon());
     setFont(arial({8.25}));
     createControls();
     createMenus();

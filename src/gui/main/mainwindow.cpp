@@ -38,7 +38,6 @@ MainWindow::MainWindow(Lang lang, const AppContext &context)
 {
     setObjectName(m_model->texts().windowName);
     setWindowTitle(m_model->texts().caption);
-    setWindowIcon(applicationIcon());
     setFont(controlFont());
     createControls();
     createMenus();

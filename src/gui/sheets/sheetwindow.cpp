@@ -2,7 +2,6 @@
 
 #include "core/models/sheetmodel.h"
 #include "gui/widgets/fonts.h"
-#include "gui/widgets/icons.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
@@ -20,7 +19,6 @@ SheetWindow::SheetWindow(Lang lang, const AppContext &context, const SheetTexts 
 {
     setObjectName(texts.windowName);
     setWindowTitle(texts.caption);
-    setWindowIcon(applicationIcon());
     setFont(controlFont());
 
     QAction *print = menuBar()->addAction(texts.printItem);
