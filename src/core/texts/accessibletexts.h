@@ -17,9 +17,11 @@ struct AccessibleTexts {
     QString opensPlain;
     QString showsByFigure; // the favourites window's mode links
     QString showsByName;
-    QString opensHomePage;       // the About window's picture
-    QString captionForFamily;    // %1: a shared caption, %2: a family
-    std::array<QString, 4> tags; // the compact window's empty figure tags
+    QString opensHomePage;    // the About window's picture
+    QString captionForFamily; // %1: a shared caption, %2: a family
+    // A family as the whole name of a control that shows no caption: the compact
+    // window's tags, the favourites window's lists.
+    std::array<QString, 4> familyNames;
     QString plainTag;
 
     [[nodiscard]] QString family(Family f) const { return families[static_cast<std::size_t>(f)]; }

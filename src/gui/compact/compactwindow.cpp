@@ -121,7 +121,7 @@ void CompactWindow::createControls()
     m_plainTag->setAccessibleDescription(told.opensPlain);
     for (std::size_t i = 0; i < m_tags.size(); ++i) {
         m_tags[i] = tag(texts.tagPrefix + QString::number(i + 1), kTags[i]);
-        m_tags[i]->setAccessibleName(told.tags[i]);
+        m_tags[i]->setAccessibleName(told.familyNames[i]);
         m_tags[i]->setAccessibleDescription(told.figureDescription(kFamilies[i]));
     }
     chainTabOrder(

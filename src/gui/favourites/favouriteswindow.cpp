@@ -198,6 +198,8 @@ void FavouritesWindow::createFigurePanel()
         list->setGeometry(rectFromTwips(kLists[i]));
         list->setModel(m_model->list(family));
         list->setCurrentIndex(-1);
+        // The lists show no caption: screen readers hear their family.
+        list->setAccessibleName(accessibleTexts(m_lang).familyNames[i]);
         m_lists[i] = list;
         auto *open = new QPushButton(texts.openButton, m_figurePanel);
         open->setObjectName(QStringLiteral("Command%1").arg(i + 1));

@@ -475,6 +475,12 @@ void TestFavouritesWindow::screenReadersTellTheControlsApart()
         click(w, mode);
         QCOMPARE(sharedButtonNames(w), QStringList());
     }
+    // The four lists have no caption: each is named by its family.
+    QSet<QString> listNames;
+    for (int i = 1; i <= 4; ++i)
+        listNames.insert(accessibleName(w->findChild<QWidget *>(QStringLiteral("Combo%1").arg(i))));
+    QCOMPARE(listNames.size(), 4);
+    QVERIFY(!listNames.contains(QString()));
     // The captions on screen stay as they are.
     QCOMPARE(w->findChild<QPushButton *>("Command1")->text(), QStringLiteral("buscar direccion"));
     QCOMPARE(w->findChild<QPushButton *>("cmdBorra_R")->toolTip(), QStringLiteral("Borrar"));
