@@ -65,6 +65,14 @@ def walk(acc, depth):
         line += f"  description: {acc.description!r}"
     if states.contains(pyatspi.STATE_FOCUSABLE):
         line += "  (Tab)"
+    if acc.getRoleName() == "label":
+        try:
+            action = acc.queryAction()
+            names = [action.getName(i) for i in range(action.nActions)]
+            if names:
+                line += "  actions: " + ", ".join(names)
+        except NotImplementedError:
+            pass
     print(line)
     for i in range(acc.childCount):
         walk(acc.getChildAtIndex(i), depth + 1)

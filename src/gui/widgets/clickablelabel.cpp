@@ -1,16 +1,69 @@
 #include "gui/widgets/clickablelabel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace tessaron {
 
+namespace {
+
+// What assistive technology sees of a label that acts: still a label (a picture
+// while it shows one), read by the text it shows, with a press action that does
+// what a click does, for screen readers that activate without moving the focus.
+class AccessibleClickableLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleClickableLabel(ClickableLabel *label) : QAccessibleWidget(label) {}
+
+    QAccessible::Role role() const override
+    {
+        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction())
+            Q_EMIT label()->clicked();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    ClickableLabel *label() const { return static_cast<ClickableLabel *>(widget()); }
+};
+
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
+        return new AccessibleClickableLabel(static_cast<ClickableLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 ClickableLabel::ClickableLabel(QWidget *parent) : ClickableLabel(QString(), parent) {}
 
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setFocusPolicy(Qt::TabFocus);
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)

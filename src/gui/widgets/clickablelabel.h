@@ -8,7 +8,7 @@ namespace tessaron {
 // takes the focus from the Tab key (never from the mouse, so a click leaves the
 // focus where the user was typing), shows a dotted frame while it has it, and
 // acts on Return, Enter and Space as on a click. To assistive technology it
-// stays a label, named by the text it shows.
+// stays a label, named by the text it shows, with a press action.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "gui/widgets/clickablelabel.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -13,6 +14,7 @@ private Q_SLOTS:
     void keys();
     void aClickLeavesTheFocusAlone();
     void looksLikeALabelUntilItHasTheFocus();
+    void screenReadersSeeALabelThatCanBePressed();
 };
 
 void TestClickableLabel::keys_data()
@@ -79,6 +81,33 @@ void TestClickableLabel::looksLikeALabelUntilItHasTheFocus()
     acting->setFocus();
     QVERIFY(acting->hasFocus());
     QVERIFY(acting->grab().toImage() != plain->grab().toImage());
+}
+
+void TestClickableLabel::screenReadersSeeALabelThatCanBePressed()
+{
+    QWidget window;
+    auto *label = new ClickableLabel(QStringLiteral("abc"), &window);
+    label->setAccessibleDescription(QStringLiteral("opens abc"));
+    window.show();
+    QSignalSpy clicked(label, &ClickableLabel::clicked);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::StaticText);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("abc"));
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("opens abc"));
+    QVERIFY(iface->state().focusable);
+    QAccessibleActionInterface *actions = iface->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicked.size(), 1);
+    // The name follows the text shown; a picture is a picture.
+    label->setText(QStringLiteral("xyz"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("xyz"));
+    QPixmap picture(8, 8);
+    picture.fill(Qt::red);
+    label->setPixmap(picture);
+    QCOMPARE(iface->role(), QAccessible::Graphic);
 }
 
 QTEST_MAIN(TestClickableLabel)
