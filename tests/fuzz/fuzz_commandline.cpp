@@ -2,22 +2,16 @@
 // refused name is safe to show on a terminal.
 #include "core/cli/commandline.h"
 #include "core/cli/terminaltext.h"
+#include "require.h"
 
 #include <QByteArray>
 #include <QStringList>
 
 #include <cstdint>
-#include <cstdlib>
 
 using namespace tessaron;
 
 namespace {
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 // No control character and no lone half of a surrogate pair.
 void requireShowable(const QString &text)

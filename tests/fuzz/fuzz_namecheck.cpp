@@ -1,21 +1,15 @@
 // The name check on any text: what it promises, checked on every input.
 #include "core/coding/characters.h"
 #include "core/coding/namecheck.h"
+#include "require.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <cstdlib>
 
 using namespace tessaron;
 
 namespace {
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 bool isNameCharacter(QChar c)
 {

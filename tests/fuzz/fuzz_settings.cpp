@@ -1,6 +1,7 @@
 // The settings file reader and writer on any file: no crash, and after a write
 // every line but the one written is still there, byte for byte, in its order.
 #include "core/settings/ini.h"
+#include "require.h"
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -8,17 +9,10 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
-#include <cstdlib>
 
 using namespace tessaron;
 
 namespace {
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 QByteArray readAll(const QString &path)
 {
