@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace tessaron {
 
@@ -32,10 +31,8 @@ constexpr std::array<QRect, 4> kTags{{QRect(1200, 720, 495, 255), QRect(2280, 72
 } // namespace
 
 CompactWindow::CompactWindow(Lang lang, const AppContext &context)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                               Qt::WindowCloseButtonHint),
-      m_lang(lang), m_model(new CompactModel(lang, context, this))
+    : QMainWindow(nullptr, kFixedWindowFlags), m_lang(lang),
+      m_model(new CompactModel(lang, context, this))
 {
     setObjectName(m_model->texts().windowName);
     setWindowTitle(m_model->texts().caption);
@@ -102,7 +99,7 @@ void CompactWindow::createControls()
                                        {4440, 720}}),
                      kOutlineWidth);
 
-    const QCursor hand = handCursor(screen() ? screen()->devicePixelRatio() : 1.0);
+    const QCursor hand = handCursor(screenRatio(this));
     auto tag = [&](const QString &name, const QRect &twips) {
         auto *t = new ClickableLabel(client);
         t->setObjectName(name);

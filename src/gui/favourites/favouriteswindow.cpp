@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStringListModel>
 
@@ -116,10 +115,8 @@ void addOutline(FigureCanvas *canvas, std::size_t index, const QRect &area, int 
 } // namespace
 
 FavouritesWindow::FavouritesWindow(Lang lang, const AppContext &context)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                               Qt::WindowCloseButtonHint),
-      m_lang(lang), m_model(new FavouritesModel(lang, context, this))
+    : QMainWindow(nullptr, kFixedWindowFlags), m_lang(lang),
+      m_model(new FavouritesModel(lang, context, this))
 {
     const FavouritesTexts &texts = m_model->texts();
     setObjectName(texts.windowName);
@@ -145,7 +142,7 @@ void FavouritesWindow::createControls()
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setColour(title, QPalette::WindowText, kRed);
 
-    const QCursor hand = handCursor(screen() ? screen()->devicePixelRatio() : 1.0);
+    const QCursor hand = handCursor(screenRatio(this));
     auto link = [&](const QString &name, const QString &text, const QRect &twips) {
         auto *label = new ClickableLabel(text, m_client);
         label->setObjectName(name);
@@ -168,7 +165,7 @@ void FavouritesWindow::createControls()
     m_nameMarker->setGeometry(rectFromTwips(kNameMarker));
 
     createFigurePanel();
-    createNamePanel();
+    createNamePanel(hand);
     createNoEntriesPanel();
     // One panel is shown at a time: the chain runs through both.
     QList<QWidget *> order{m_figureLink, m_nameLink};
@@ -209,7 +206,7 @@ void FavouritesWindow::createFigurePanel()
     }
 }
 
-void FavouritesWindow::createNamePanel()
+void FavouritesWindow::createNamePanel(const QCursor &hand)
 {
     const FavouritesTexts &texts = m_model->texts();
     m_namePanel = new FigureCanvas(m_client);
@@ -244,7 +241,6 @@ void FavouritesWindow::createNamePanel()
         pictureButton(QStringLiteral("Command7"), texts.previousTip, stepIcon(false), kPrevious);
     m_next = pictureButton(QStringLiteral("Command8"), texts.nextTip, stepIcon(true), kNext);
 
-    const QCursor hand = handCursor(screen() ? screen()->devicePixelRatio() : 1.0);
     const QIcon cross = deleteIcon();
     const AccessibleTexts &told = accessibleTexts(m_lang);
     for (Family family : kFamilies) {

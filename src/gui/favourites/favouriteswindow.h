@@ -10,6 +10,7 @@
 
 class QAction;
 class QComboBox;
+class QCursor;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,7 +38,8 @@ protected:
 private:
     void createControls();
     void createFigurePanel();
-    void createNamePanel();
+    // The links and the name labels share one pointer, drawn for the screen.
+    void createNamePanel(const QCursor &hand);
     void createNoEntriesPanel();
     void createMenus();
     void connectSignals();

@@ -20,7 +20,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 namespace tessaron {
 
@@ -31,10 +30,8 @@ const char *const kHelpTopic = "helpTopic";
 } // namespace
 
 MainWindow::MainWindow(Lang lang, const AppContext &context)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                               Qt::WindowCloseButtonHint),
-      m_lang(lang), m_model(new MainModel(lang, context, this))
+    : QMainWindow(nullptr, kFixedWindowFlags), m_lang(lang),
+      m_model(new MainModel(lang, context, this))
 {
     setObjectName(m_model->texts().windowName);
     setWindowTitle(m_model->texts().caption);
@@ -72,7 +69,7 @@ void MainWindow::createControls()
     m_nameBox->setGeometry(rectFromTwips(layout.nameBox));
     m_nameBox->setFont(arial(layout.nameBoxFont));
 
-    const QCursor pointer = addressCursor(screen() ? screen()->devicePixelRatio() : 1.0);
+    const QCursor pointer = addressCursor(screenRatio(this));
     auto nameLabel = [&](const QString &name, const QRect &twips) {
         auto *label = new ClickableLabel(m_model->caption(), m_canvas);
         label->setObjectName(name);

@@ -8,9 +8,9 @@
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
 #include "gui/widgets/twips.h"
+#include "gui/widgets/windowplacement.h"
 
 #include <QLabel>
-#include <QScreen>
 
 namespace tessaron {
 
@@ -91,7 +91,7 @@ void RegistersWindow::createInstructions(QWidget *client)
         setColour(client->findChild<QLabel *>(QString::fromLatin1(green)), QPalette::WindowText,
                   kGreen);
 
-    const qreal ratio = screen() ? screen()->devicePixelRatio() : 1.0;
+    const qreal ratio = screenRatio(this);
     const QPixmap arrow = stepIcon(true).pixmap(QSize(32, 24), ratio);
     for (const auto &[name, top] : {std::pair{"Image1", 360}, std::pair{"Image2", 1680}}) {
         auto *image = new QLabel(client);

@@ -16,4 +16,10 @@ void centreOnScreen(QWidget *window)
                  area.y() + (area.height() - outer.height()) / 2);
 }
 
+qreal screenRatio(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
 } // namespace tessaron

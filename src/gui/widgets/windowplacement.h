@@ -1,11 +1,22 @@
 #pragma once
 
+#include <Qt>
+
 class QWidget;
 
 namespace tessaron {
 
+// The title bar of the program's main windows: a system menu, minimise and close,
+// and no maximise button (their controls stand at fixed places).
+inline constexpr Qt::WindowFlags kFixedWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
 // Puts a window in the middle of its screen: left = (screen width - window
 // width) / 2, top = (screen height - window height) / 2, with the outer size.
 void centreOnScreen(QWidget *window);
+
+// The device pixel ratio of the screen `widget` stands on; 1 before it has one.
+[[nodiscard]] qreal screenRatio(const QWidget *widget);
 
 } // namespace tessaron
