@@ -1,10 +1,7 @@
-#include "core/cli/codestream.h"
 #include "core/cli/commandline.h"
-#include "core/cli/favouritesexport.h"
+#include "core/cli/runcommand.h"
 #include "core/cli/terminaltext.h"
-#include "core/settings/filelocations.h"
 #include "core/settings/ini.h"
-#include "core/settings/startup.h"
 #include "core/version.h"
 #include "gui/app/application.h"
 #include "gui/systemdesktop.h"
@@ -13,7 +10,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QTextStream>
 #include <QTimer>
 
 #include <algorithm>
@@ -71,44 +67,6 @@ void releaseStartMessages()
     g_heldMessages.clear();
 }
 
-int runCommand(int argc, char **argv, const CommandLineRequest &request)
-{
-    QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    switch (request.action) {
-    case CommandLineRequest::Action::Codes:
-        if (request.namesFromInput)
-            return streamCodes(STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO);
-        return printCodes(request.names, out, err);
-    case CommandLineRequest::Action::Help:
-    case CommandLineRequest::Action::Version:
-        out << request.message;
-        return 0;
-    case CommandLineRequest::Action::Refused:
-        err << "tessaron: " << request.message << '\n';
-        return kExitUsage;
-    case CommandLineRequest::Action::SetLanguage: {
-        const QString path = settingsFilePath();
-        const Lang lang = request.language == u"english" ? Lang::English : Lang::Spanish;
-        QString why;
-        if (EscriureIni(QStringLiteral("Idioma"), QStringLiteral("Inici"), languageSetting(lang),
-                        path, &why) != u"1") {
-            err << "tessaron: could not write the settings file " << path << ": " << why << '\n';
-            return 1;
-        }
-        return 0;
-    }
-    case CommandLineRequest::Action::ExportFavourites:
-        return exportFavourites(request.format == u"csv" ? ExportFormat::Csv : ExportFormat::Html,
-                                locateStore(QCoreApplication::applicationDirPath(), false).path,
-                                out, err);
-    case CommandLineRequest::Action::StartDesktop:
-        break;
-    }
-    return kExitUsage;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -117,8 +75,11 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     const CommandLineRequest request =
         parseCommandLine(argumentsOf(argc, argv), ::isatty(STDIN_FILENO) == 1);
-    if (request.action != CommandLineRequest::Action::StartDesktop)
-        return runCommand(argc, argv, request);
+    if (request.action != CommandLineRequest::Action::StartDesktop) {
+        QCoreApplication app(argc, argv);
+        return runCommand(request, QCoreApplication::applicationDirPath(),
+                          {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO});
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         // The hint names the program as it was started, so it works as written.

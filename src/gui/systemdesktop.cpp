@@ -36,6 +36,8 @@ int showBox(QObject *window, const QString &text, QMessageBox::StandardButtons b
 {
     QPointer<QMessageBox> box =
         new QMessageBox(QMessageBox::NoIcon, kTitle, text, buttons, asWidget(window));
+    // A message may quote a stored name: it is shown as the text it is, never as markup.
+    box->setTextFormat(Qt::PlainText);
     const int pressed = box->exec();
     delete box.data();
     return pressed;

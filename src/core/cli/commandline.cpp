@@ -1,5 +1,6 @@
 #include "core/cli/commandline.h"
 
+#include "core/cli/outputsink.h"
 #include "core/cli/terminaltext.h"
 #include "core/coding/addresses.h"
 #include "core/coding/characters.h"
@@ -8,9 +9,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QTextStream>
 
 #include <algorithm>
+#include <array>
 
 namespace tessaron {
 
@@ -254,18 +255,36 @@ QString refusalReason(const QString &name)
     return {};
 }
 
+bool isPlainAsciiName(std::string_view bytes)
+{
+    return !bytes.empty() && bytes.size() <= std::size_t(kMaxNameLength) && bytes.front() != '-' &&
+           std::all_of(bytes.begin(), bytes.end(), [](char c) {
+               return isAllowedCharacter(asciiLower(static_cast<unsigned char>(c)));
+           });
+}
+
+void appendCodeLinesAscii(QByteArray &out, std::string_view name)
+{
+    std::array<char, kMaxNameLength> lower{};
+    const std::size_t size = std::min(name.size(), lower.size());
+    for (std::size_t i = 0; i < size; ++i)
+        lower[i] = static_cast<char>(asciiLower(static_cast<unsigned char>(name[i])));
+    const std::string_view lowerName(lower.data(), size);
+    const std::array<CodeChars, 4> codes = figureCodesOfAscii(lowerName);
+    static constexpr std::string_view kAddressStart = "\thttp://www.";
+    for (const CodeChars &code : codes) {
+        out.append(code[0]).append('\t').append(code.data(), 3);
+        out.append(kAddressStart.data(), qsizetype(kAddressStart.size()));
+        out.append(kSitePrefix.data(), kSitePrefix.size()).append('-');
+        out.append(lowerName.data(), qsizetype(size)).append('-').append(code.data(), 3);
+        out.append(".com\n", 5);
+    }
+}
+
 void appendCodeLines(QByteArray &out, const QString &name)
 {
-    const QString lower = asciiLowerText(name);
-    for (Family family : kFamilies) {
-        const QString code = figureCode(family, lower);
-        out += familyLetter(family).toLatin1();
-        out += '\t';
-        out += code.toLatin1();
-        out += '\t';
-        out += figureAddress(lower, code).toLatin1();
-        out += '\n';
-    }
+    const QByteArray bytes = name.toLatin1();
+    appendCodeLinesAscii(out, {bytes.constData(), std::size_t(bytes.size())});
 }
 
 QString refusalLine(const QString &name, const QString &reason)
@@ -273,26 +292,23 @@ QString refusalLine(const QString &name, const QString &reason)
     return QStringLiteral("\"%1\" refused: %2").arg(printable(name), reason);
 }
 
-int printCodes(const QStringList &names, QTextStream &out, QTextStream &err)
+int printCodes(const QStringList &names, OutputSink &out, OutputSink &err)
 {
     bool refused = false;
     for (const QString &name : names) {
         const QString reason = refusalReason(name);
         if (!reason.isEmpty()) {
-            err << "tessaron: " << refusalLine(name, reason) << '\n';
+            err << QStringLiteral("tessaron: ") + refusalLine(name, reason) + u'\n';
             refused = true;
         }
     }
-    if (refused) {
-        err.flush();
+    if (refused)
         return kExitUsage;
-    }
     QByteArray lines;
     for (const QString &name : names)
         appendCodeLines(lines, name);
     out << lines;
-    out.flush();
-    return 0;
+    return out.finish() ? 0 : endAfterFailedOutput(out);
 }
 
 } // namespace tessaron

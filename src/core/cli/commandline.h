@@ -4,9 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-class QTextStream;
+#include <string_view>
 
 namespace tessaron {
+
+class OutputSink;
 
 // What the user asked for on the command line.
 struct CommandLineRequest {
@@ -40,13 +42,22 @@ struct CommandLineRequest {
 // figure address" for r, c, t and p, capitals coded as small letters.
 void appendCodeLines(QByteArray &out, const QString &name);
 
+// True when `bytes` is a name the check keeps as it is, capitals apart: 1 to 40
+// bytes of a-z, A-Z, 0-9 and '-', not beginning with '-'. Every other line is
+// either refused or needs the whole check to say why.
+[[nodiscard]] bool isPlainAsciiName(std::string_view bytes);
+
+// appendCodeLines() for a name that isPlainAsciiName(), straight from its bytes.
+void appendCodeLinesAscii(QByteArray &out, std::string_view name);
+
 // The line that tells why `name` is refused, its text shown safely.
 [[nodiscard]] QString refusalLine(const QString &name, const QString &reason);
 
 // Prints four lines per name, "letter<TAB>code<TAB>figure address", in the
 // order r, c, t, p. When any name would be corrected nothing is printed on
-// `out`, each refused name gets one line on `err`, and the result is 2.
-[[nodiscard]] int printCodes(const QStringList &names, QTextStream &out, QTextStream &err);
+// `out`, each refused name gets one line on `err`, and the result is 2. A
+// failed write is said and gives 1.
+[[nodiscard]] int printCodes(const QStringList &names, OutputSink &out, OutputSink &err);
 
 inline constexpr int kExitUsage = 2;
 

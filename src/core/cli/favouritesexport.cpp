@@ -1,96 +1,252 @@
 #include "core/cli/favouritesexport.h"
 
-#include "core/favourites/favouritescursor.h"
+#include "core/cli/outputsink.h"
+#include "core/cli/terminaltext.h"
+#include "core/favourites/favouriterow.h"
+#include "core/favourites/storeerror.h"
+#include "core/favourites/storereader.h"
 
-#include <QTextStream>
+#include <QTemporaryFile>
 
 #include <array>
+#include <memory>
 
 namespace tessaron {
 
 namespace {
 
+using namespace std::string_view_literals;
+
 // A CSV field, quoted when it holds a separator, a quote or a line break.
-QString csvField(const QString &text)
+void writeCsvField(OutputSink &out, std::string_view text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r'))
-        return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    if (text.find_first_of(",\"\r\n"sv) == std::string_view::npos) {
+        out << text;
+        return;
+    }
+    out << '"';
+    for (std::size_t at = 0;;) {
+        const std::size_t quote = text.find('"', at);
+        out << text.substr(at, quote == std::string_view::npos ? quote : quote + 1 - at);
+        if (quote == std::string_view::npos)
+            break;
+        out << '"';
+        at = quote + 1;
+    }
+    out << '"';
 }
 
-void writeCsv(FavouritesCursor &cursor, QTextStream &out)
+// Text with HTML's special characters written as entities.
+template <typename Sink> void writeHtmlText(Sink &out, std::string_view text)
 {
-    out << "address,name,family\r\n";
-    cursor.forEachRow([&out](const QString &name, const QString &family, const QString &address) {
-        out << csvField(address) << ',' << csvField(name) << ',' << csvField(family) << "\r\n";
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::string_view entity;
+        switch (text[i]) {
+        case '&':
+            entity = "&amp;"sv;
+            break;
+        case '<':
+            entity = "&lt;"sv;
+            break;
+        case '>':
+            entity = "&gt;"sv;
+            break;
+        case '"':
+            entity = "&quot;"sv;
+            break;
+        default:
+            continue;
+        }
+        out << text.substr(plain, i - plain) << entity;
+        plain = i + 1;
+    }
+    out << text.substr(plain);
+}
+
+constexpr std::array<std::string_view, 4> kFolderTitles{"four sides"sv, "circle or ellipse"sv,
+                                                        "three sides"sv, "more than four sides"sv};
+
+// The bookmarks of one family, kept in a temporary file while the store is read
+// in name order, so that the families come out one folder after another from a
+// single read and nothing grows in memory.
+class SpillFile {
+public:
+    SpillFile &operator<<(std::string_view bytes)
+    {
+        m_pending.append(bytes.data(), qsizetype(bytes.size()));
+        if (m_pending.size() >= kBlock)
+            spill();
+        return *this;
+    }
+    [[nodiscard]] bool empty() const { return !m_file && m_pending.isEmpty(); }
+    // Appends what it holds to `out`; false, with `why`, when the file failed.
+    bool copyTo(OutputSink &out, QString *why)
+    {
+        if (!m_file) {
+            out << m_pending;
+            return true;
+        }
+        if (!spill() || !m_file->seek(0)) {
+            *why = m_file->errorString();
+            return false;
+        }
+        QByteArray block(kBlock, Qt::Uninitialized);
+        for (;;) {
+            const qint64 got = m_file->read(block.data(), kBlock);
+            if (got < 0) {
+                *why = m_file->errorString();
+                return false;
+            }
+            if (got == 0)
+                return true;
+            out << std::string_view(block.constData(), std::size_t(got));
+        }
+    }
+
+private:
+    static constexpr qsizetype kBlock = 64 * 1024;
+    bool spill()
+    {
+        if (!m_file) {
+            m_file = std::make_unique<QTemporaryFile>();
+            m_failed = !m_file->open();
+        }
+        if (!m_failed && !m_pending.isEmpty())
+            m_failed = m_file->write(m_pending) != m_pending.size();
+        m_pending.resize(0);
+        return !m_failed;
+    }
+    QByteArray m_pending;
+    std::unique_ptr<QTemporaryFile> m_file;
+    bool m_failed = false;
+};
+
+template <typename Sink>
+void writeBookmark(Sink &out, std::string_view name, std::string_view address, std::size_t family)
+{
+    out << "        <DT><A HREF=\""sv;
+    writeHtmlText(out, address);
+    out << "\">"sv;
+    writeHtmlText(out, name);
+    out << " ("sv << kFolderTitles[family] << ")</A>\n"sv;
+}
+
+void openFolder(OutputSink &out, std::size_t family)
+{
+    out << "    <DT><H3>Tessaron: "sv << kFolderTitles[family] << "</H3>\n    <DL><p>\n"sv;
+}
+
+// The rows that are left out, named on the error output as they are met.
+class LeftOutRows {
+public:
+    explicit LeftOutRows(OutputSink &err) : m_err(err) {}
+
+    void add(RowFault fault, std::string_view name, std::string_view family,
+             std::string_view address)
+    {
+        if (++m_count > kLeftOutNamed)
+            return;
+        m_err << QStringLiteral("tessaron: left out a row this program did not write (%1): "
+                                "name \"%2\", family \"%3\", address \"%4\"\n")
+                     .arg(rowFaultText(fault), printable(decodeBytes(name)),
+                          printable(decodeBytes(family)), printable(decodeBytes(address)));
+    }
+    void finish()
+    {
+        if (m_count > kLeftOutNamed)
+            m_err
+                << QStringLiteral("tessaron: %1 more rows left out\n").arg(m_count - kLeftOutNamed);
+    }
+    [[nodiscard]] qint64 count() const { return m_count; }
+
+private:
+    OutputSink &m_err;
+    qint64 m_count = 0;
+};
+
+void writeCsv(StoreReader &store, OutputSink &out, LeftOutRows &leftOut)
+{
+    out << "address,name,family\r\n"sv;
+    store.forEachRow([&](std::string_view name, std::string_view family, std::string_view address) {
+        if (const RowFault fault = rowFault(name, family, address); fault != RowFault::None) {
+            leftOut.add(fault, name, family, address);
+            return;
+        }
+        writeCsvField(out, address);
+        out << ',';
+        writeCsvField(out, name);
+        out << ',' << family << "\r\n"sv;
     });
 }
 
-struct FamilyFolder {
-    const char *letter; // empty: the rows of any other family
-    const char *title;
-};
-
-constexpr std::array<FamilyFolder, 5> kFolders{{
-    {"r", "four sides"},
-    {"c", "circle or ellipse"},
-    {"t", "three sides"},
-    {"p", "more than four sides"},
-    {"", "other figures"},
-}};
-
-void writeHtml(FavouritesCursor &cursor, QTextStream &out)
+// False, with `why`, when a temporary file failed.
+bool writeHtml(StoreReader &store, OutputSink &out, LeftOutRows &leftOut, QString *why)
 {
     out << "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
            "<!-- Tessaron's favourites, one folder for each figure family. -->\n"
            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n"
            "<TITLE>Tessaron</TITLE>\n"
            "<H1>Tessaron</H1>\n"
-           "<DL><p>\n";
-    for (const FamilyFolder &folder : kFolders) {
-        const QString title = QString::fromLatin1(folder.title);
-        bool opened = false;
-        cursor.forEachRowOfFamily(
-            QString::fromLatin1(folder.letter),
-            [&](const QString &name, const QString &family, const QString &address) {
-                if (!opened) {
-                    out << "    <DT><H3>Tessaron: " << title.toHtmlEscaped() << "</H3>\n"
-                        << "    <DL><p>\n";
-                    opened = true;
-                }
-                const QString label = folder.letter[0] != '\0' ? title : family;
-                out << "        <DT><A HREF=\"" << address.toHtmlEscaped() << "\">"
-                    << (name + QStringLiteral(" (") + label + u')').toHtmlEscaped() << "</A>\n";
-            });
-        if (opened)
-            out << "    </DL><p>\n";
+           "<DL><p>\n"sv;
+    // The first folder goes straight out; the others wait in files of their own.
+    bool firstOpened = false;
+    std::array<SpillFile, 3> later;
+    static constexpr std::string_view kLetters = "rctp";
+    store.forEachRow([&](std::string_view name, std::string_view family, std::string_view address) {
+        if (const RowFault fault = rowFault(name, family, address); fault != RowFault::None) {
+            leftOut.add(fault, name, family, address);
+            return;
+        }
+        const std::size_t index = kLetters.find(family.front());
+        if (index > 0) {
+            writeBookmark(later[index - 1], name, address, index);
+            return;
+        }
+        if (!firstOpened) {
+            openFolder(out, 0);
+            firstOpened = true;
+        }
+        writeBookmark(out, name, address, 0);
+    });
+    if (firstOpened)
+        out << "    </DL><p>\n"sv;
+    for (std::size_t i = 0; i < later.size(); ++i) {
+        if (later[i].empty())
+            continue;
+        openFolder(out, i + 1);
+        if (!later[i].copyTo(out, why))
+            return false;
+        out << "    </DL><p>\n"sv;
     }
-    out << "</DL><p>\n";
+    out << "</DL><p>\n"sv;
+    return true;
 }
 
 } // namespace
 
-int exportFavourites(ExportFormat format, const QString &storePath, QTextStream &out,
-                     QTextStream &err)
+int exportFavourites(ExportFormat format, const QString &storePath, OutputSink &out,
+                     OutputSink &err)
 {
-    FavouritesCursor cursor;
+    LeftOutRows leftOut(err);
+    QString spillProblem;
     try {
-        cursor.open(storePath);
+        StoreReader store(storePath);
         if (format == ExportFormat::Csv)
-            writeCsv(cursor, out);
-        else
-            writeHtml(cursor, out);
+            writeCsv(store, out, leftOut);
+        else if (!writeHtml(store, out, leftOut, &spillProblem))
+            err << QStringLiteral("tessaron: cannot write a temporary file: %1\n")
+                       .arg(spillProblem);
     } catch (const StoreError &error) {
-        out.flush();
-        err << "tessaron: the favourites cannot be read: " << error.message() << '\n';
-        err.flush();
+        err << QStringLiteral("tessaron: the favourites cannot be read: %1\n")
+                   .arg(printable(error.message(), 4096));
         return 1;
     }
-    out.flush();
-    return 0;
+    leftOut.finish();
+    err.flush(); // the rows left out are said before anything about the output
+    if (!out.finish())
+        return endAfterFailedOutput(out);
+    return leftOut.count() == 0 && spillProblem.isEmpty() ? 0 : 1;
 }
 
 } // namespace tessaron

@@ -2,19 +2,24 @@
 
 #include <QString>
 
-class QTextStream;
-
 namespace tessaron {
+
+class OutputSink;
 
 enum class ExportFormat { Csv, Html };
 
-// Prints every favourite of the store at `storePath`, in store order, as CSV
-// (header "address,name,family", RFC 4180 quoting and line ends) or as a
+// How many left-out rows an export names one by one; the rest are counted.
+inline constexpr int kLeftOutNamed = 10;
+
+// Prints the favourites of the store at `storePath`, in store order, to `out`:
+// as CSV (header "address,name,family", RFC 4180 quoting and line ends) or as a
 // bookmarks file in the Netscape format that browsers import, with a folder for
-// each figure family. Rows are written as they are read: the store is never held
-// in memory. When the store cannot be read, one line on `err` says why, and the
-// result is 1; 0 otherwise.
-[[nodiscard]] int exportFavourites(ExportFormat format, const QString &storePath, QTextStream &out,
-                                   QTextStream &err);
+// each figure family. Only rows this program could have written are exported;
+// each other row is named on `err` (the first kLeftOutNamed, then a count). The
+// store is read once and never held in memory. The result: 0 when every row was
+// written; 1 when a row was left out, the store cannot be read or a write
+// failed (all said on `err`).
+[[nodiscard]] int exportFavourites(ExportFormat format, const QString &storePath, OutputSink &out,
+                                   OutputSink &err);
 
 } // namespace tessaron

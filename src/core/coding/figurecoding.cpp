@@ -31,6 +31,21 @@ QString character(qint64 value)
     return CaracterDeValor(static_cast<int>(value));
 }
 
+// The value of every byte, as ValorCaracter gives it for that character: 0 for a
+// byte that is not one of the 37.
+constexpr std::array<int, 256> kByteValues = [] {
+    std::array<int, 256> values{};
+    for (int i = 0; kCharacterTable[i] != 0; ++i)
+        values[static_cast<unsigned char>(kCharacterTable[i])] = kFirstValue + i;
+    return values;
+}();
+
+// The character of a value that the codes yield (always 90..126).
+char byteOfValue(qint64 value)
+{
+    return static_cast<char>(kCharacterTable[value - kFirstValue]);
+}
+
 } // namespace
 
 QString familyLetter(Family family)
@@ -62,6 +77,21 @@ QString CodificaP(const QString &name)
 {
     const NameSums s = sumsOf(name);
     return QStringLiteral("p") + character(125 - s.odd % 26) + character(100 + s.even % 26);
+}
+
+std::array<CodeChars, 4> figureCodesOfAscii(std::string_view name)
+{
+    NameSums s;
+    s.length = static_cast<qint64>(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const int value = kByteValues[static_cast<unsigned char>(name[i])];
+        s.all += value;
+        (i % 2 == 0 ? s.odd : s.even) += value;
+    }
+    return {{{'r', byteOfValue(100 + s.length % 27), byteOfValue(100 + s.all % 26)},
+             {'c', byteOfValue(100 + s.all % 26), byteOfValue(125 - s.length % 27)},
+             {'t', byteOfValue(100 + s.odd % 26), byteOfValue(125 - s.even % 26)},
+             {'p', byteOfValue(125 - s.odd % 26), byteOfValue(100 + s.even % 26)}}};
 }
 
 QString figureCode(Family family, const QString &name)

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <string_view>
 
 namespace tessaron {
 
@@ -23,5 +24,13 @@ inline constexpr std::array<Family, 4> kFamilies{Family::R, Family::C, Family::T
 [[nodiscard]] QString CodificaP(const QString &name);
 
 [[nodiscard]] QString figureCode(Family family, const QString &name);
+
+// The three characters of a figure code.
+using CodeChars = std::array<char, 3>;
+
+// The four codes of a name held as ASCII bytes, in the order r, c, t, p: the same
+// codes as figureCode() gives for the name as text, from one pass over the name
+// and without a string per code (the command line codes millions of names).
+[[nodiscard]] std::array<CodeChars, 4> figureCodesOfAscii(std::string_view name);
 
 } // namespace tessaron

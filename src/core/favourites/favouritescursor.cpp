@@ -97,14 +97,7 @@ void FavouritesCursor::open(const QString &path, Wait wait)
 {
     close();
     m_path = path;
-    const QFileInfo info(path);
-    // The driver would quietly create a missing file: the store must be there already.
-    if (!info.exists())
-        fail(StoreError::Kind::CannotOpen, QStringLiteral("the file does not exist"),
-             StoreError::Cause::Missing);
-    if (!info.isFile())
-        fail(StoreError::Kind::CannotOpen, QStringLiteral("it is not a file"),
-             StoreError::Cause::NotAFile);
+    requireStoreFile(path);
 
     std::optional<StoreError> problem;
     {
@@ -277,42 +270,70 @@ bool FavouritesCursor::findLast(const QString &name)
         fetchKey(kColumns + QStringLiteral("WHERE nom = ? COLLATE NOCASE") + kDescending, {name}));
 }
 
-void FavouritesCursor::visitRows(const QString &sql, const QVariantList &values,
-                                 const RowVisitor &visit)
+QList<StoredRow> FavouritesCursor::rows(const QString &sql, const QVariantList &values)
 {
+    QList<StoredRow> found;
     QSqlQuery &query = read(sql, values);
     while (query.next())
-        visit(query.value(0).toString(), query.value(1).toString(), query.value(2).toString());
+        found.append(
+            {query.value(0).toString(), query.value(1).toString(), query.value(2).toString()});
     const QSqlError error = query.lastError();
     query.finish();
     if (error.isValid())
         fail(StoreError::Kind::Engine, error);
+    return found;
 }
 
-void FavouritesCursor::forEachRow(const RowVisitor &visit)
+QList<StoredRow> FavouritesCursor::rowsNamed(const QString &name)
 {
-    visitRows(kColumns + kOrder, {}, visit);
-}
-
-void FavouritesCursor::forEachRowOfFamily(const QString &family, const RowVisitor &visit)
-{
-    if (family.isEmpty())
-        visitRows(kColumns + QStringLiteral("WHERE figura NOT IN ('r', 'c', 't', 'p')") + kOrder,
-                  {}, visit);
-    else
-        visitRows(kColumns + QStringLiteral("WHERE figura = ?") + kOrder, {family}, visit);
-}
-
-QStringList FavouritesCursor::familiesOf(const QString &name)
-{
-    QStringList families;
     // The first test uses the index (nom compares without letter case), the second
     // keeps only the exact name.
-    visitRows(kColumns + QStringLiteral("WHERE nom = ? AND nom = ? COLLATE BINARY") + kOrder,
-              {name, name}, [&families](const QString &, const QString &family, const QString &) {
-                  families << family;
-              });
-    return families;
+    return rows(kColumns + QStringLiteral("WHERE nom = ? AND nom = ? COLLATE BINARY") + kOrder,
+                {name, name});
+}
+
+namespace {
+
+// "WHERE figura = ?", and after a given row when there is one; the values bound.
+QString familyAfter(const QString &family, const std::optional<StoredRow> &after,
+                    QVariantList &values)
+{
+    values = {family};
+    if (!after)
+        return QStringLiteral("WHERE figura = ? ");
+    values << after->nom << after->figura << after->adreca;
+    return QStringLiteral("WHERE figura = ? AND (nom, figura, Adreca) > (?, ?, ?) ");
+}
+
+} // namespace
+
+QList<StoredRow> FavouritesCursor::rowsOfFamily(const QString &family,
+                                                const std::optional<StoredRow> &after, int limit)
+{
+    // The index is walked in store order from the last row read, keeping one family.
+    QVariantList values;
+    const QString where = familyAfter(family, after, values);
+    return rows(kColumns + where + kOrder + QStringLiteral(" LIMIT ?"), values << limit);
+}
+
+QList<StoredRow> FavouritesCursor::rowsOfFamilyThrough(const QString &family,
+                                                       const std::optional<StoredRow> &after,
+                                                       const StoredRow &last)
+{
+    QVariantList values;
+    const QString where = familyAfter(family, after, values);
+    return rows(kColumns + where + QStringLiteral("AND (nom, figura, Adreca) <= (?, ?, ?)") +
+                    kOrder,
+                values << last.nom << last.figura << last.adreca);
+}
+
+std::optional<StoredRow> FavouritesCursor::firstOfFamilyFrom(const QString &family,
+                                                             const std::optional<StoredRow> &after,
+                                                             const QString &name)
+{
+    QVariantList values;
+    const QString where = familyAfter(family, after, values);
+    return fetchKey(kColumns + where + QStringLiteral("AND nom >= ?") + kAscending, values << name);
 }
 
 bool FavouritesCursor::findExact(const QString &name, const QString &family)
@@ -346,6 +367,17 @@ void FavouritesCursor::deleteCurrent()
         fail(StoreError::Kind::Engine, error);
     // The key stays, so the next move continues from where the row stood.
     m_position = Position::Deleted;
+}
+
+void requireStoreFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw StoreError(StoreError::Kind::CannotOpen, StoreError::Cause::Missing, path,
+                         QStringLiteral("the file does not exist"));
+    if (!info.isFile())
+        throw StoreError(StoreError::Kind::CannotOpen, StoreError::Cause::NotAFile, path,
+                         QStringLiteral("it is not a file"));
 }
 
 bool createEmptyStore(const QString &path, QString *error)

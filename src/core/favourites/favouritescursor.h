@@ -9,11 +9,17 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 #include <utility>
 
 namespace tessaron {
+
+// One row as the store holds it: untrusted, see favouriterow.h.
+struct StoredRow {
+    QString nom;
+    QString figura;
+    QString adreca;
+};
 
 // A second copy of the program may be writing: wait this long before giving up.
 inline constexpr int kBusyTimeoutMs = 5000;
@@ -54,22 +60,28 @@ public:
 
     [[nodiscard]] QString currentName() const;
     [[nodiscard]] QString currentFamily() const;
+    [[nodiscard]] const StoredRow &currentRow() const { return currentKey(); }
 
     // The first (last) row whose name equals `name`, letter case ignored. When
     // none matches the cursor's position is left unspecified; false then.
     bool findFirst(const QString &name);
     bool findLast(const QString &name);
 
-    using RowVisitor =
-        std::function<void(const QString &name, const QString &family, const QString &address)>;
-    // Every row in store order, read by one query: what a walk from the first row
-    // to the end would meet, without a lookup per row and without holding them.
-    void forEachRow(const RowVisitor &visit);
-    // The same for the rows of one family (`family` a letter), or with an empty
-    // letter for the rows whose family is none of r, c, t and p.
-    void forEachRowOfFamily(const QString &family, const RowVisitor &visit);
-    // The families of the rows whose name is exactly `name`, letter case counting.
-    [[nodiscard]] QStringList familiesOf(const QString &name);
+    // The rows whose name is exactly `name`, letter case counting, in store order.
+    [[nodiscard]] QList<StoredRow> rowsNamed(const QString &name);
+    // Up to `limit` rows of one family (`family` a letter) in store order, those
+    // after `after` when it is given: one page of a list, however long the store.
+    [[nodiscard]] QList<StoredRow> rowsOfFamily(const QString &family,
+                                                const std::optional<StoredRow> &after, int limit);
+    // The rows of one family after `after` up to and including `last`.
+    [[nodiscard]] QList<StoredRow> rowsOfFamilyThrough(const QString &family,
+                                                       const std::optional<StoredRow> &after,
+                                                       const StoredRow &last);
+    // The first row of one family after `after` whose name does not sort before
+    // `name` (letter case ignored, as the store orders names).
+    [[nodiscard]] std::optional<StoredRow> firstOfFamilyFrom(const QString &family,
+                                                             const std::optional<StoredRow> &after,
+                                                             const QString &name);
     // Stands on the first row whose name is exactly `name` and whose family is
     // `family`; false, and the cursor unmoved, when there is none.
     bool findExact(const QString &name, const QString &family);
@@ -83,11 +95,7 @@ public:
 private:
     // Empty: no rows at all, so both at-begin and at-end.
     enum class Position { BeforeFirst, OnRow, AfterLast, Deleted, Empty };
-    struct Key {
-        QString nom;
-        QString figura;
-        QString adreca;
-    };
+    using Key = StoredRow;
 
     void requireOpen() const;
     // The current row's key; fails when there is no current row.
@@ -102,7 +110,7 @@ private:
     // Stands on the row of `key`; false (and the cursor unmoved) when there is none.
     bool standOn(const std::optional<Key> &key);
     void moveToEnd(const QString &order);
-    void visitRows(const QString &sql, const QVariantList &values, const RowVisitor &visit);
+    QList<StoredRow> rows(const QString &sql, const QVariantList &values);
     void step(bool forward);
     [[noreturn]] void fail(StoreError::Kind kind, const QString &reason,
                            StoreError::Cause cause = StoreError::Cause::Other) const;
@@ -120,6 +128,10 @@ private:
     // The opened file's device and inode.
     std::pair<quint64, quint64> m_fileId{0, 0};
 };
+
+// Fails as the cursor's open does when nothing usable stands at `path`: no file,
+// or something else than a file (the SQLite engine would make a missing file).
+void requireStoreFile(const QString &path);
 
 // Creates an empty store with its table and index: the build and the
 // installation use it; the program itself never does.

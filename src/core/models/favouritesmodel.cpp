@@ -1,15 +1,16 @@
 #include "core/models/favouritesmodel.h"
 
+#include "core/cli/terminaltext.h"
 #include "core/coding/modtessaron.h"
 #include "core/coding/namecheck.h"
 #include "core/desktop.h"
+#include "core/favourites/favouriterow.h"
 #include "core/settings/filelocations.h"
 #include "core/texts/mainwindowtexts.h"
 #include "core/texts/storetexts.h"
 
 #include <QDir>
 #include <QPointer>
-#include <QStringListModel>
 #include <QTimer>
 
 #include <optional>
@@ -33,14 +34,25 @@ std::optional<Family> familyOfLetter(const QString &letter)
     return std::nullopt;
 }
 
+// Whether two stored names are one name in store order, which ignores the letter
+// case of A-Z. Only rows another tool wrote can differ so.
+bool sameName(const QString &a, const QString &b)
+{
+    return a.size() == b.size() && asciiLowerText(a) == asciiLowerText(b);
+}
+
 } // namespace
 
 FavouritesModel::FavouritesModel(Lang lang, const AppContext &context, QObject *window)
     : QObject(window), m_lang(lang), m_texts(favouritesTexts(lang)), m_context(context)
 {
     m_labels.fill(QString(kNoNameCaption));
-    for (QStringListModel *&list : m_lists)
-        list = new QStringListModel(this);
+    for (Family family : kFamilies) {
+        auto *list = new FamilyListModel(family, this);
+        // A page that cannot be read is a store failure like any other.
+        connect(list, &FamilyListModel::storeFailed, this, [this] { setMode(Mode::NoEntries); });
+        m_lists[indexOf(family)] = list;
+    }
 }
 
 const QString &FavouritesModel::label(Family family) const
@@ -48,9 +60,14 @@ const QString &FavouritesModel::label(Family family) const
     return m_labels[indexOf(family)];
 }
 
-QStringListModel *FavouritesModel::list(Family family) const
+FamilyListModel *FavouritesModel::list(Family family) const
 {
     return m_lists[indexOf(family)];
+}
+
+bool FavouritesModel::labelDamaged(Family family) const
+{
+    return m_labelDamaged[indexOf(family)];
 }
 
 QString FavouritesModel::helpFilePath() const
@@ -107,6 +124,22 @@ void FavouritesModel::setMode(Mode mode)
 void FavouritesModel::clearLabels()
 {
     m_labels.fill(QString(kNoNameCaption));
+    m_labelDamaged.fill(false);
+}
+
+void FavouritesModel::setLabel(const StoredRow &row)
+{
+    const std::optional<Family> family = familyOfLetter(row.figura);
+    if (!family)
+        return;
+    const std::size_t i = indexOf(*family);
+    const bool damaged = !isWellFormedRow(row.nom, row.figura, row.adreca);
+    // Where a row written here and one written elsewhere share a name and a family
+    // (in letters of another case), the label shows the one written here.
+    if (damaged && m_labels[i] != kNoNameCaption && !m_labelDamaged[i])
+        return;
+    m_labels[i] = row.nom;
+    m_labelDamaged[i] = damaged;
 }
 
 bool FavouritesModel::displayEmpty() const
@@ -118,17 +151,12 @@ bool FavouritesModel::displayEmpty() const
 void FavouritesModel::enterFigureMode()
 {
     onStore([this] {
-        std::array<QStringList, 4> names;
-        for (QStringListModel *list : m_lists)
-            list->setStringList({});
+        for (FamilyListModel *list : m_lists)
+            list->clear();
         m_data1.moveFirst(); // fails on an empty store
-        m_data1.forEachRow([&names](const QString &name, const QString &letter, const QString &) {
-            if (const std::optional<Family> family = familyOfLetter(letter))
-                names[indexOf(*family)] << name;
-        });
-        m_data1.moveFirst();
-        for (Family family : kFamilies)
-            m_lists[indexOf(family)]->setStringList(names[indexOf(family)]);
+        // Each list reads its first page; the rest as it is scrolled.
+        for (FamilyListModel *list : m_lists)
+            list->reload(m_data1);
         setMode(Mode::Figure);
     });
 }
@@ -144,26 +172,31 @@ void FavouritesModel::enterNameMode()
     });
 }
 
-void FavouritesModel::open(Family family, const QString &name, Launch how)
+void FavouritesModel::open(Family family, const QString &name, bool damaged, Launch how)
 {
+    if (damaged) {
+        m_context.desktop.message(parent(), m_texts.damagedRow.arg(printable(name)));
+        return;
+    }
     launchAddress(how, m_context.state, m_context.desktop,
                   m_context.state.formFigureAddress(family, name));
 }
 
-void FavouritesModel::openPicked(Family family, const QString &picked)
+void FavouritesModel::openPicked(Family family, int picked)
 {
-    if (picked.isEmpty()) {
+    const FamilyListModel *list = m_lists[indexOf(family)];
+    if (picked < 0 || picked >= list->rowCount()) {
         m_context.desktop.message(parent(), m_texts.nothingPicked[indexOf(family)]);
         return;
     }
-    open(family, picked, m_texts.openButtonLaunch);
+    open(family, list->name(picked), list->isDamaged(picked), m_texts.openButtonLaunch);
 }
 
 void FavouritesModel::openShown(Family family)
 {
     const QString name = label(family);
     if (name != kNoNameCaption)
-        open(family, name, m_texts.nameLabelLaunch);
+        open(family, name, labelDamaged(family), m_texts.nameLabelLaunch);
 }
 
 void FavouritesModel::search(const QString &text)
@@ -177,10 +210,8 @@ void FavouritesModel::search(const QString &text)
         // The whole name only, letter for letter, once in lower case.
         const QString wanted = asciiLowerText(text);
         m_data1.moveFirst(); // fails on an empty store
-        for (const QString &letter : m_data1.familiesOf(wanted)) {
-            if (const std::optional<Family> family = familyOfLetter(letter))
-                m_labels[indexOf(*family)] = wanted;
-        }
+        for (const StoredRow &row : m_data1.rowsNamed(wanted))
+            setLabel(row);
         m_data1.findFirst(text);
         Q_EMIT labelsChanged();
         if (displayEmpty()) {
@@ -195,9 +226,8 @@ void FavouritesModel::fill(bool forward)
 {
     const QString name = m_data1.currentName();
     const auto beyond = [&] { return forward ? m_data1.atEnd() : m_data1.atBegin(); };
-    while (!beyond() && m_data1.currentName() == name) {
-        if (const std::optional<Family> family = familyOfLetter(m_data1.currentFamily()))
-            m_labels[indexOf(*family)] = name;
+    while (!beyond() && sameName(m_data1.currentName(), name)) {
+        setLabel(m_data1.currentRow());
         forward ? m_data1.moveNext() : m_data1.movePrevious();
     }
     // Back onto the last (first) row of the name.
@@ -223,11 +253,11 @@ void FavouritesModel::nextName()
         m_data1.moveLast();
         const QString last = m_data1.currentName();
         m_data1.findLast(current);
-        if (m_data1.currentName() == first && displayEmpty()) {
+        if (sameName(m_data1.currentName(), first) && displayEmpty()) {
             m_data1.moveFirst();
             clearLabels();
             fillForward();
-        } else if (m_data1.currentName() != last && !m_data1.atEnd()) {
+        } else if (!sameName(m_data1.currentName(), last) && !m_data1.atEnd()) {
             m_data1.moveNext();
             clearLabels();
             fillForward();
@@ -243,11 +273,11 @@ void FavouritesModel::previousName()
         m_data1.moveFirst();
         const QString first = m_data1.currentName();
         m_data1.findFirst(current);
-        if (m_data1.currentName() == first && displayEmpty()) {
+        if (sameName(m_data1.currentName(), first) && displayEmpty()) {
             m_data1.moveLast();
             clearLabels();
             fillBackward();
-        } else if (m_data1.currentName() != first && !m_data1.atBegin()) {
+        } else if (!sameName(m_data1.currentName(), first) && !m_data1.atBegin()) {
             m_data1.movePrevious();
             clearLabels();
             fillBackward();
@@ -279,6 +309,7 @@ void FavouritesModel::deleteShown(Family family)
         if (yes && m_data1.findExact(name, familyLetter(family))) {
             m_data1.deleteCurrent();
             m_labels[indexOf(family)] = QString(kNoNameCaption);
+            m_labelDamaged[indexOf(family)] = false;
             Q_EMIT labelsChanged();
         }
         m_data1.moveFirst(); // fails once the last row is gone

@@ -3,6 +3,7 @@
 #include "core/coding/figurecoding.h"
 #include "core/favourites/favouritescursor.h"
 #include "core/models/appcontext.h"
+#include "core/models/familylistmodel.h"
 #include "core/texts/favouritestexts.h"
 #include "core/texts/lang.h"
 
@@ -11,8 +12,6 @@
 
 #include <array>
 #include <functional>
-
-class QStringListModel;
 
 namespace tessaron {
 
@@ -34,7 +33,9 @@ public:
     // Name label n: the shown name, or "?".
     [[nodiscard]] const QString &label(Family family) const;
     // Figure-mode list n: the names saved in that family, in store order.
-    [[nodiscard]] QStringListModel *list(Family family) const;
+    [[nodiscard]] FamilyListModel *list(Family family) const;
+    // Whether name label n shows a row this program could not have written.
+    [[nodiscard]] bool labelDamaged(Family family) const;
     [[nodiscard]] QString helpFilePath() const;
 
     // The rest of the window's load: the program's directory becomes the current
@@ -43,8 +44,8 @@ public:
     void load();
     void enterFigureMode();
     void enterNameMode();
-    // Open button n, with the name picked in list n (empty when none is picked).
-    void openPicked(Family family, const QString &picked);
+    // Open button n, with row `picked` of list n picked (-1 when none is).
+    void openPicked(Family family, int picked);
     void search(const QString &text);
     void nextName();
     void previousName();
@@ -72,7 +73,10 @@ private:
     void fillForward();
     void fillBackward();
     void fill(bool forward);
-    void open(Family family, const QString &name, Launch how);
+    // Opens a row's address; a row this program could not have written is said
+    // to be damaged and never opened.
+    void open(Family family, const QString &name, bool damaged, Launch how);
+    void setLabel(const StoredRow &row);
     [[nodiscard]] QString storePath() const;
 
     Lang m_lang;
@@ -80,7 +84,8 @@ private:
     AppContext m_context;
     Mode m_mode = Mode::None;
     std::array<QString, 4> m_labels;
-    std::array<QStringListModel *, 4> m_lists{};
+    std::array<bool, 4> m_labelDamaged{};
+    std::array<FamilyListModel *, 4> m_lists{};
     FavouritesCursor m_data1;
 };
 

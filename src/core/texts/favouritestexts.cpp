@@ -37,6 +37,8 @@ FavouritesTexts spanish()
     t.emptySearch = QStringLiteral("Has de introducir el nombre de la dirección a buscar.");
     t.noMatch = QStringLiteral("No se ha encontrado ninguna coincidencia");
     t.deleteQuestion = QStringLiteral("Quieres borrar esta dirección ?");
+    t.damagedRow = QStringLiteral("El favorito \"%1\" está dañado: no lo guardó Tessaron y no "
+                                  "se abrirá. Puedes borrarlo.");
     t.openButtonLaunch = Launch::DesktopHandler;
     t.nameLabelLaunch = Launch::Browser;
     return t;
@@ -78,6 +80,8 @@ FavouritesTexts english()
     t.emptySearch = QStringLiteral("You must introduce the name of the address to look for.");
     t.noMatch = QStringLiteral("There is not any coincidence.");
     t.deleteQuestion = QStringLiteral("Do you want to erase this address ?");
+    t.damagedRow = QStringLiteral("The favorite \"%1\" is damaged: Tessaron did not save it, "
+                                  "and it will not be opened. You can delete it.");
     t.openButtonLaunch = Launch::Browser;
     t.nameLabelLaunch = Launch::DesktopHandler;
     return t;

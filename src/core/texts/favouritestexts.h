@@ -42,6 +42,8 @@ struct FavouritesTexts {
     QString emptySearch;
     QString noMatch;
     QString deleteQuestion;
+    // A stored row this program could not have written, with its name for %1.
+    QString damagedRow;
     Launch openButtonLaunch; // Command1 to Command4
     Launch nameLabelLaunch;  // lbladreca1 to lbladreca4
 };

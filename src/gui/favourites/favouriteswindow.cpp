@@ -13,12 +13,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStringListModel>
 
 namespace tessaron {
 
@@ -195,6 +195,9 @@ void FavouritesWindow::createFigurePanel()
         list->setGeometry(rectFromTwips(kLists[i]));
         list->setModel(m_model->list(family));
         list->setCurrentIndex(-1);
+        // Rows of one height: the drop-down sizes itself without laying out every row.
+        if (auto *view = qobject_cast<QListView *>(list->view()))
+            view->setUniformItemSizes(true);
         // The lists show no caption: screen readers hear their family.
         list->setAccessibleName(accessibleTexts(m_lang).familyNames[i]);
         m_lists[i] = list;
@@ -326,7 +329,7 @@ void FavouritesWindow::connectSignals()
         connect(m_model->list(family), &QAbstractItemModel::modelReset, list,
                 [list] { list->setCurrentIndex(-1); });
         connect(m_openButtons[i], &QPushButton::clicked, m_model,
-                [this, family, list] { m_model->openPicked(family, list->currentText()); });
+                [this, family, list] { m_model->openPicked(family, list->currentIndex()); });
         connect(m_nameLabels[i], &ClickableLabel::clicked, m_model,
                 [this, family] { m_model->openShown(family); });
         connect(m_deleteButtons[i], &QPushButton::clicked, m_model,

@@ -56,8 +56,12 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 
 ClickableLabel::ClickableLabel(QWidget *parent) : ClickableLabel(QString(), parent) {}
 
-ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(parent)
 {
+    // These labels show names, some read from a store that anyone may have written:
+    // always as the text they are, never as markup that Qt would guess at.
+    setTextFormat(Qt::PlainText);
+    setText(text);
     setFocusPolicy(Qt::TabFocus);
     static const bool installed = [] {
         QAccessible::installFactory(accessibleFor);

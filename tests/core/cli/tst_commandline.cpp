@@ -1,5 +1,7 @@
 #include "core/cli/commandline.h"
 #include "core/cli/terminaltext.h"
+#include "core/coding/modtessaron.h"
+#include "core/favourites/favouritescursor.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -57,6 +59,10 @@ private Q_SLOTS:
     void terminalText();
     void qtOwnOptionsStartTheDesktop_data();
     void qtOwnOptionsStartTheDesktop();
+    void aFailedWriteIsSaid_data();
+    void aFailedWriteIsSaid();
+    void aClosedPipeEndsQuietly_data();
+    void aClosedPipeEndsQuietly();
 };
 
 void TestCommandLine::initTestCase()
@@ -343,6 +349,76 @@ void TestCommandLine::qtOwnOptionsStartTheDesktop()
     QCOMPARE(int(request.action), action);
     if (request.action == CommandLineRequest::Action::Codes)
         QCOMPARE(request.names, QStringList{arguments.last()});
+}
+
+void TestCommandLine::aFailedWriteIsSaid_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::newRow("codes") << "--codes abc" << QByteArray();
+    QTest::newRow("codes from input") << "--codes -" << QByteArray("abc\nxyz\n");
+    QTest::newRow("help") << "--help" << QByteArray();
+    QTest::newRow("version") << "--version" << QByteArray();
+    // The build's own store stands beside the program: an empty one still has a head.
+    QTest::newRow("csv") << "--favourites csv" << QByteArray();
+    QTest::newRow("html") << "--favourites html" << QByteArray();
+}
+
+void TestCommandLine::aFailedWriteIsSaid()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QByteArray, input);
+    QProcess process;
+    process.start("sh", {"-c", "exec \"$0\" " + arguments + " > /dev/full",
+                         qEnvironmentVariable("TESSARON_BINARY")});
+    QVERIFY(process.waitForStarted(20000));
+    process.write(input);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+             QStringLiteral("tessaron: cannot write standard output: No space left on device\n"));
+}
+
+void TestCommandLine::aClosedPipeEndsQuietly_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::newRow("codes from input") << "--codes -";
+    QTest::newRow("csv") << "--favourites csv";
+    QTest::newRow("html") << "--favourites html";
+}
+
+void TestCommandLine::aClosedPipeEndsQuietly()
+{
+    QFETCH(QString, arguments);
+    // A copy of the program beside a store with more rows than a pipe holds.
+    QTemporaryDir programDir;
+    const QString program = programDir.filePath("tessaron");
+    QVERIFY(QFile::copy(qEnvironmentVariable("TESSARON_BINARY"), program));
+    QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+    const QString store = programDir.filePath("TESSARON.MDB");
+    QVERIFY(createEmptyStore(store));
+    {
+        FavouritesCursor writer;
+        writer.open(store);
+        ModTessaron state;
+        for (int i = 0; i < 2000; ++i) {
+            const QString name = QStringLiteral("name%1").arg(i);
+            writer.add(state.formFigureAddress(Family::R, name), name, "r");
+        }
+    }
+    // The reader takes one line and goes; the program must end with SIGPIPE's
+    // status and say nothing.
+    QProcess process;
+    process.start("bash", {"-c",
+                           "yes abc | head -n 100000 | \"$0\" " + arguments +
+                               " 2>\"$0.err\" | head -n 1 > /dev/null; echo ${PIPESTATUS[2]}",
+                           program});
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.readAllStandardOutput().trimmed(), QByteArray("141"));
+    QFile err(program + ".err");
+    QVERIFY(err.open(QIODevice::ReadOnly));
+    QCOMPARE(err.readAll(), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,108 +1,199 @@
 #include "core/cli/favouritesexport.h"
+#include "core/cli/outputsink.h"
+#include "core/coding/modtessaron.h"
 #include "core/favourites/favouritescursor.h"
 #include "support/datafolders.h"
+#include "support/hostilerows.h"
 #include "support/storehelper.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTextStream>
+#include <QTemporaryFile>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace tessaron;
 
 namespace {
 
-// A store holding, among plain rows, an address with every character that needs
-// escaping, which another tool could have written.
 struct Store {
     QTemporaryDir dir;
     QString path = dir.filePath("TESSARON.MDB");
 
-    Store()
+    explicit Store(const QList<StoredRowText> &rows)
     {
         QVERIFY(createEmptyStore(path));
-        QVERIFY(execOn(
-            path,
-            {
-                "INSERT INTO AdrecaFig VALUES ('http://www.tessaron-zz-pah.com', 'zz', 'p')",
-                "INSERT INTO AdrecaFig VALUES ('http://www.tessaron-abc-rmt.com', 'abc', 'r')",
-                "INSERT INTO AdrecaFig VALUES ('http://www.tessaron-abc-tlx.com', 'abc', 't')",
-                "INSERT INTO AdrecaFig VALUES ('http://x.example/?a=1&b=<2>\"q\"', 'we,ird', 't')",
-            }));
+        QVERIFY(insertRows(path, rows));
     }
 };
 
-QString exported(ExportFormat format, const QString &path, int *status = nullptr)
+struct Exported {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs an export into two files, as the command line runs it into its outputs.
+Exported exported(ExportFormat format, const QString &path)
 {
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int result = exportFavourites(format, path, outStream, errStream);
-    if (status)
-        *status = result;
-    return result == 0 ? out : err;
+    QTemporaryFile out;
+    QTemporaryFile err;
+    Exported result;
+    if (!out.open() || !err.open())
+        return result;
+    OutputSink outSink(::dup(out.handle()), "standard output");
+    OutputSink errSink(::dup(err.handle()), "standard error");
+    result.status = exportFavourites(format, path, outSink, errSink);
+    (void)errSink.finish();
+    // The duplicated descriptors share the files' offsets: read from the start.
+    if (out.seek(0))
+        result.out = out.readAll();
+    if (err.seek(0))
+        result.err = err.readAll();
+    return result;
 }
 
-QString unescapeHtml(QString text)
+// The bookmarks read back as a browser reads them: folders and their links.
+QStringList bookmarks(const QByteArray &html)
 {
-    text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
-    return text;
+    static const QRegularExpression item(R"re(<H3>([^<]*)</H3>|<A HREF="([^"]*)">([^<]*)</A>)re");
+    QStringList read;
+    for (const QRegularExpressionMatch &m : item.globalMatch(QString::fromUtf8(html)))
+        read << (m.captured(1).isEmpty() ? m.captured(2) + " | " + m.captured(3)
+                                         : "folder " + m.captured(1));
+    return read;
 }
+
+const QByteArray kCsv = "address,name,family\r\n"
+                        "http://www.tessaron-abc-rmt.com,abc,r\r\n"
+                        "http://www.tessaron-abc-tlx.com,abc,t\r\n"
+                        "http://www.tessaron-zz-pys.com,zz,p\r\n";
+
+const QStringList kBookmarks{"folder Tessaron: four sides",
+                             "http://www.tessaron-abc-rmt.com | abc (four sides)",
+                             "folder Tessaron: three sides",
+                             "http://www.tessaron-abc-tlx.com | abc (three sides)",
+                             "folder Tessaron: more than four sides",
+                             "http://www.tessaron-zz-pys.com | zz (more than four sides)"};
 
 } // namespace
 
 class TestFavouritesExport : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void csvInStoreOrderWithQuoting();
-    void htmlParsesBackIntoFolders();
+    void wellFormedStoresExportWhole_data();
+    void wellFormedStoresExportWhole();
+    void manyRowsComeOutInFolderOrder();
+    void hostileRowsAreLeftOutAndNamed_data();
+    void hostileRowsAreLeftOutAndNamed();
     void anUnreadableStoreIsSaid();
 };
 
-void TestFavouritesExport::csvInStoreOrderWithQuoting()
+void TestFavouritesExport::wellFormedStoresExportWhole_data()
 {
-    Store store;
-    QCOMPARE(exported(ExportFormat::Csv, store.path),
-             QStringLiteral("address,name,family\r\n"
-                            "http://www.tessaron-abc-rmt.com,abc,r\r\n"
-                            "http://www.tessaron-abc-tlx.com,abc,t\r\n"
-                            "\"http://x.example/?a=1&b=<2>\"\"q\"\"\",\"we,ird\",t\r\n"
-                            "http://www.tessaron-zz-pah.com,zz,p\r\n"));
+    QTest::addColumn<int>("format");
+    QTest::newRow("csv") << int(ExportFormat::Csv);
+    QTest::newRow("html") << int(ExportFormat::Html);
 }
 
-void TestFavouritesExport::htmlParsesBackIntoFolders()
+void TestFavouritesExport::wellFormedStoresExportWhole()
 {
-    Store store;
-    const QString html = exported(ExportFormat::Html, store.path);
-    QVERIFY(html.startsWith("<!DOCTYPE NETSCAPE-Bookmark-file-1>"));
-    QVERIFY(!html.contains("<2>")); // escaped, not markup
-    // Read back as a browser does: folders with their links, in order.
-    static const QRegularExpression item(R"re(<H3>([^<]*)</H3>|<A HREF="([^"]*)">([^<]*)</A>)re");
-    QStringList read;
-    for (const QRegularExpressionMatch &m : item.globalMatch(html))
-        read << (m.captured(1).isEmpty()
-                     ? unescapeHtml(m.captured(2)) + " | " + unescapeHtml(m.captured(3))
-                     : "folder " + unescapeHtml(m.captured(1)));
-    QCOMPARE(read, (QStringList{"folder Tessaron: four sides",
-                                "http://www.tessaron-abc-rmt.com | abc (four sides)",
-                                "folder Tessaron: three sides",
-                                "http://www.tessaron-abc-tlx.com | abc (three sides)",
-                                "http://x.example/?a=1&b=<2>\"q\" | we,ird (three sides)",
-                                "folder Tessaron: more than four sides",
-                                "http://www.tessaron-zz-pah.com | zz (more than four sides)"}));
-    QCOMPARE(html.count("<DL><p>"), html.count("</DL><p>"));
+    QFETCH(int, format);
+    Store store(wellFormedRows());
+    const Exported e = exported(ExportFormat(format), store.path);
+    QCOMPARE(e.status, 0);
+    QCOMPARE(e.err, QByteArray());
+    if (ExportFormat(format) == ExportFormat::Csv) {
+        QCOMPARE(e.out, kCsv);
+    } else {
+        QVERIFY(e.out.startsWith("<!DOCTYPE NETSCAPE-Bookmark-file-1>"));
+        QCOMPARE(bookmarks(e.out), kBookmarks);
+        QCOMPARE(e.out.count("<DL><p>"), e.out.count("</DL><p>"));
+    }
+}
+
+void TestFavouritesExport::manyRowsComeOutInFolderOrder()
+{
+    // Enough rows that the later folders, kept aside while the store is read in
+    // name order, pass through their files in several blocks.
+    Store store({});
+    FavouritesCursor writer;
+    writer.open(store.path);
+    ModTessaron state; // rows as the save buttons write them
+    const int names = 3000;
+    for (int i = 0; i < names; ++i) {
+        const QString name = QStringLiteral("n%1").arg(i, 5, 10, QLatin1Char('0'));
+        for (Family family : kFamilies)
+            writer.add(state.formFigureAddress(family, name), name, familyLetter(family));
+    }
+    writer.close();
+    const Exported e = exported(ExportFormat::Html, store.path);
+    QCOMPARE(e.status, 0);
+    QVERIFY(e.out.size() > 4 * 64 * 1024);
+    const QStringList read = bookmarks(e.out);
+    QCOMPARE(read.size(), 4 * (names + 1));
+    const QStringList titles{"four sides", "circle or ellipse", "three sides",
+                             "more than four sides"};
+    for (int f = 0; f < 4; ++f) {
+        const int at = f * (names + 1);
+        QCOMPARE(read[at], "folder Tessaron: " + titles[f]);
+        for (int i : {0, 1, names / 2, names - 1}) {
+            const QString name = QStringLiteral("n%1").arg(i, 5, 10, QLatin1Char('0'));
+            QVERIFY2(read[at + 1 + i].endsWith(" | " + name + " (" + titles[f] + ")"),
+                     qPrintable(read[at + 1 + i]));
+        }
+    }
+}
+
+void TestFavouritesExport::hostileRowsAreLeftOutAndNamed_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("csv") << int(ExportFormat::Csv);
+    QTest::newRow("html") << int(ExportFormat::Html);
+}
+
+void TestFavouritesExport::hostileRowsAreLeftOutAndNamed()
+{
+    QFETCH(int, format);
+    const QList<StoredRowText> hostile = hostileRows();
+    Store store(wellFormedRows() + hostile);
+    const Exported e = exported(ExportFormat(format), store.path);
+    QCOMPARE(e.status, 1);
+    // Exactly the rows the program writes, as a store of them alone exports.
+    if (ExportFormat(format) == ExportFormat::Csv)
+        QCOMPARE(e.out, kCsv);
+    else
+        QCOMPARE(bookmarks(e.out), kBookmarks);
+    for (const char *raw : {"\x1b", "<img", "<h1", "javascript:", "=HYPERLINK", "evil"})
+        QVERIFY2(!e.out.contains(raw), raw);
+    QVERIFY(!e.out.contains('\0'));
+
+    // The first ten left out are named, escaped, and the rest counted.
+    const QList<QByteArray> lines = e.err.split('\n');
+    QCOMPARE(lines.size(), kLeftOutNamed + 2); // and the empty piece after the last line end
+    for (qsizetype i = 0; i < kLeftOutNamed; ++i)
+        QVERIFY2(lines[i].startsWith("tessaron: left out a row this program did not write ("),
+                 lines[i].constData());
+    QCOMPARE(lines[kLeftOutNamed], QByteArray("tessaron: 2 more rows left out"));
+    QVERIFY(!e.err.contains('\x1b'));
+    QVERIFY(!e.err.contains('\0'));
+    QVERIFY(e.err.contains("name \"a\\x00b\\x1b[31m\""));
+    QVERIFY(e.err.contains("name \"@evil.example/x\", family \"r\""));
+    QVERIFY(e.err.contains("(the family is not r, c, t or p): name \"abc\", family \"R\""));
+    QVERIFY(e.err.contains("(the address is not the one formed from the name and the family): "
+                           "name \"abc\", family \"c\", address \"javascript:alert(1)\""));
 }
 
 void TestFavouritesExport::anUnreadableStoreIsSaid()
 {
-    int status = 0;
     QTemporaryDir dir;
-    const QString message = exported(ExportFormat::Csv, dir.filePath("TESSARON.MDB"), &status);
-    QCOMPARE(status, 1);
-    QVERIFY2(message.contains(dir.filePath("TESSARON.MDB") + ": the file does not exist"),
-             qPrintable(message));
+    const Exported e = exported(ExportFormat::Csv, dir.filePath("TESSARON.MDB"));
+    QCOMPARE(e.status, 1);
+    QVERIFY2(e.err.contains(dir.filePath("TESSARON.MDB").toUtf8() + ": the file does not exist"),
+             e.err.constData());
+    QCOMPARE(e.out, QByteArray());
 
     // The program run from a folder with no store, and no store of the user's.
     PrivateDataFolders data;

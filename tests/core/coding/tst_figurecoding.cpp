@@ -13,7 +13,7 @@ private Q_SLOTS:
     void valuesOutsideTheTable();
     void codes_data();
     void codes();
-    void everyCodeIsThreeCharacters();
+    void everyCodeIsThreeCharacters(); // and the one-pass codes agree
     void addresses();
 };
 
@@ -72,6 +72,12 @@ void TestFigureCoding::codes()
     for (Family family : kFamilies)
         byFamily << figureCode(family, name);
     QCOMPARE(byFamily, expected);
+    // The one-pass codes of the command line agree, a byte standing for a character.
+    QStringList fromBytes;
+    const QByteArray bytes = name.toLatin1();
+    for (const CodeChars &code : figureCodesOfAscii({bytes.constData(), size_t(bytes.size())}))
+        fromBytes << QString::fromLatin1(code.data(), qsizetype(code.size()));
+    QCOMPARE(fromBytes, expected);
 }
 
 void TestFigureCoding::everyCodeIsThreeCharacters()
@@ -82,10 +88,14 @@ void TestFigureCoding::everyCodeIsThreeCharacters()
         QString name;
         for (int i = 0; i < length; ++i)
             name += alphabet.at((i * 7 + length) % alphabet.size());
+        const QByteArray bytes = name.toLatin1();
+        const auto fromBytes = figureCodesOfAscii({bytes.constData(), size_t(bytes.size())});
         for (Family family : kFamilies) {
             const QString code = figureCode(family, name);
             QCOMPARE(code.size(), 3);
             QCOMPARE(code.left(1), familyLetter(family));
+            const CodeChars &same = fromBytes[static_cast<std::size_t>(family)];
+            QCOMPARE(QString::fromLatin1(same.data(), 3), code);
         }
     }
 }

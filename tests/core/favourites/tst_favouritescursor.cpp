@@ -1,5 +1,7 @@
+#include "core/favourites/favouriterow.h"
 #include "core/favourites/favouritescursor.h"
 #include "core/texts/storetexts.h"
+#include "support/hostilerows.h"
 #include "support/storehelper.h"
 
 #include <QTemporaryDir>
@@ -40,6 +42,8 @@ QStringList walk(FavouritesCursor &cursor)
 class TestFavouritesCursor : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void rowRule_data();
+    void rowRule();
     void init();
     void emptyTable();
     void rowsOfOneNameStandTogether();
@@ -58,6 +62,62 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_store;
 };
+
+Q_DECLARE_METATYPE(RowFault)
+
+void TestFavouritesCursor::rowRule_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("figura");
+    QTest::addColumn<QString>("adreca");
+    QTest::addColumn<RowFault>("fault");
+    for (const StoredRowText &row : wellFormedRows())
+        QTest::newRow(qPrintable(row.label))
+            << row.nom << row.figura << row.adreca << RowFault::None;
+    QTest::newRow("longest name") << QString(40, u'z') << "c"
+                                  << "http://www.tessaron-" + QString(40, u'z') + "-csd.com"
+                                  << RowFault::None;
+    QTest::newRow("hyphens inside and at the end")
+        << "a--b-"
+        << "r"
+        << "http://www.tessaron-a--b--rpj.com" << RowFault::None;
+    const QList<RowFault> faults{RowFault::Name,    RowFault::Name,    RowFault::Name,
+                                 RowFault::Address, RowFault::Address, RowFault::Address,
+                                 RowFault::Family,  RowFault::Family,  RowFault::Name,
+                                 RowFault::Name,    RowFault::Name,    RowFault::Name};
+    const QList<StoredRowText> hostile = hostileRows();
+    QCOMPARE(hostile.size(), faults.size());
+    for (qsizetype i = 0; i < hostile.size(); ++i)
+        QTest::newRow(qPrintable(hostile[i].label))
+            << hostile[i].nom << hostile[i].figura << hostile[i].adreca << faults[i];
+    QTest::newRow("41 characters")
+        << QString(41, u'z') << "c"
+        << "http://www.tessaron-" + QString(41, u'z') + "-cxx.com" << RowFault::Name;
+    QTest::newRow("leading hyphen") << "-ab"
+                                    << "r"
+                                    << "http://www.tessaron--ab-rxx.com" << RowFault::Name;
+    QTest::newRow("Kelvin sign") << QStringView(u"\u212Aab").toString() << "r"
+                                 << "http://www.tessaron-kab-rxx.com" << RowFault::Name;
+    QTest::newRow("address with a trailing blank")
+        << "abc"
+        << "r"
+        << "http://www.tessaron-abc-rmt.com " << RowFault::Address;
+    QTest::newRow("address in capitals") << "abc"
+                                         << "r"
+                                         << "HTTP://WWW.TESSARON-ABC-RMT.COM" << RowFault::Address;
+    QTest::newRow("two-letter family") << "abc"
+                                       << "rc"
+                                       << "http://www.tessaron-abc-rmt.com" << RowFault::Family;
+}
+
+void TestFavouritesCursor::rowRule()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, figura);
+    QFETCH(QString, adreca);
+    QFETCH(RowFault, fault);
+    QCOMPARE(rowFault(nom, figura, adreca), fault);
+}
 
 void TestFavouritesCursor::init()
 {
@@ -171,10 +231,16 @@ void TestFavouritesCursor::enginesCodesNameTheirCauses()
 {
     using C = StoreError::Cause;
     const QList<std::pair<int, C>> table{
-        {5, C::Locked},    {517, C::Locked}, // SQLITE_BUSY and BUSY_SNAPSHOT
-        {6, C::Locked},    {8, C::ReadOnly},      {1032, C::ReadOnly}, // READONLY_DBMOVED: the file
-                                                                       // was replaced
-        {13, C::DiskFull}, {26, C::NotADatabase}, {1, C::Other},       {14, C::Other},
+        {5, C::Locked},
+        {517, C::Locked}, // SQLITE_BUSY and BUSY_SNAPSHOT
+        {6, C::Locked},
+        {8, C::ReadOnly},
+        {1032, C::ReadOnly}, // READONLY_DBMOVED: the file
+                             // was replaced
+        {13, C::DiskFull},
+        {26, C::NotADatabase},
+        {1, C::Other},
+        {14, C::Other},
         {19, C::Other},
     };
     for (const auto &[code, cause] : table)

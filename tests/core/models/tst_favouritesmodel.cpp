@@ -4,9 +4,9 @@
 #include "support/datafolders.h"
 #include "support/fakedesktop.h"
 #include "support/fakenavigator.h"
+#include "support/hostilerows.h"
 #include "support/storehelper.h"
 
-#include <QStringListModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,6 +15,15 @@ using namespace tessaron;
 namespace {
 
 using Mode = FavouritesModel::Mode;
+
+// The names a figure-mode list holds so far.
+QStringList namesOf(const FamilyListModel *list)
+{
+    QStringList names;
+    for (int row = 0; row < list->rowCount(); ++row)
+        names << list->name(row);
+    return names;
+}
 
 // A favourites window's rules with no window, on a store of its own holding
 // `rows` ("name:letters", e.g. "abc:rt" for families r and t).
@@ -100,6 +109,9 @@ private Q_SLOTS:
     void deletingTheLastRowGivesNoEntries();
     void aRemovedStoreGivesNoEntries();
     void aReplacedStoreIsReadAndOnlyTheAskedRowGoes();
+    void listsAreReadPageByPage();
+    void rowsNotWrittenHereAreShownButNeverOpened_data();
+    void rowsNotWrittenHereAreShownButNeverOpened();
 };
 
 void TestFavouritesModel::openingShowsNothing()
@@ -188,23 +200,24 @@ void TestFavouritesModel::figureModeListsEachFamilysNames()
     Fixture f({"mmm:rc", "aaa:r", "zzz:rp"});
     f.run({"figure"});
     QCOMPARE(f.model->mode(), Mode::Figure);
-    QCOMPARE(f.model->list(Family::R)->stringList(), (QStringList{"aaa", "mmm", "zzz"}));
-    QCOMPARE(f.model->list(Family::C)->stringList(), QStringList{"mmm"});
-    QCOMPARE(f.model->list(Family::T)->stringList(), QStringList{});
-    QCOMPARE(f.model->list(Family::P)->stringList(), QStringList{"zzz"});
+    QCOMPARE(namesOf(f.model->list(Family::R)), (QStringList{"aaa", "mmm", "zzz"}));
+    QCOMPARE(namesOf(f.model->list(Family::C)), QStringList{"mmm"});
+    QCOMPARE(namesOf(f.model->list(Family::T)), QStringList{});
+    QCOMPARE(namesOf(f.model->list(Family::P)), QStringList{"zzz"});
     // Entering again fills the lists anew, with what the store holds then.
     QVERIFY(execOn(f.storePath(), {"DELETE FROM AdrecaFig WHERE nom = 'aaa'"}));
     f.run({"figure"});
-    QCOMPARE(f.model->list(Family::R)->stringList(), (QStringList{"mmm", "zzz"}));
+    QCOMPARE(namesOf(f.model->list(Family::R)), (QStringList{"mmm", "zzz"}));
 }
 
 void TestFavouritesModel::openButtonsAndNameLabelsLaunchAsTheTwinSays()
 {
     {
         Fixture f({"abc:rt"}, Lang::Spanish);
-        f.model->openPicked(Family::R, QString());
-        f.model->openPicked(Family::C, QString());
-        f.model->openPicked(Family::R, "abc");
+        f.run({"figure"});
+        f.model->openPicked(Family::R, -1);
+        f.model->openPicked(Family::C, -1);
+        f.model->openPicked(Family::R, 0);
         f.run({"name", "next", "open:t", "open:c"});
         QCOMPARE(f.desktop.messages, QStringList(2, "No hay ninguna dirección seleccionada"));
         QCOMPARE(f.desktop.opened, QStringList{"http://www.tessaron-abc-rmt.com"});
@@ -215,10 +228,11 @@ void TestFavouritesModel::openButtonsAndNameLabelsLaunchAsTheTwinSays()
         QCOMPARE(f.state.CodiR, QStringLiteral("rmt"));
     }
     {
-        Fixture f({"abc:rt"}, Lang::English);
+        Fixture f({"abc:rct"}, Lang::English);
+        f.run({"figure"});
         for (Family family : kFamilies)
-            f.model->openPicked(family, QString());
-        f.model->openPicked(Family::C, "abc");
+            f.model->openPicked(family, -1);
+        f.model->openPicked(Family::C, 0);
         f.run({"name", "next", "open:r"});
         QCOMPARE(f.desktop.messages, (QStringList{"There is not any selected address.",
                                                   "There is not any selected address",
@@ -276,6 +290,117 @@ void TestFavouritesModel::aReplacedStoreIsReadAndOnlyTheAskedRowGoes()
     QCOMPARE(f.model->mode(), Mode::Name);
     f.desktop.onQuestion = nullptr;
     QCOMPARE(f.run({"next"}), QStringLiteral("abc|?|?|?"));
+}
+
+void TestFavouritesModel::listsAreReadPageByPage()
+{
+    QStringList rows;
+    const int names = 2 * FamilyListModel::kPageSize + 88;
+    for (int i = 0; i < names; ++i)
+        rows << QStringLiteral("n%1:r").arg(i, 4, 10, QLatin1Char('0'));
+    Fixture f(rows + QStringList{"abc:c"});
+    f.run({"figure"});
+    FamilyListModel *list = f.model->list(Family::R);
+    QCOMPARE(list->rowCount(), FamilyListModel::kPageSize);
+    QVERIFY(list->canFetchMore({}));
+    QCOMPARE(list->name(0), QStringLiteral("n0000"));
+    list->fetchMore({});
+    QCOMPARE(list->rowCount(), 2 * FamilyListModel::kPageSize);
+    QCOMPARE(list->name(2 * FamilyListModel::kPageSize - 1),
+             QStringLiteral("n%1").arg(2 * FamilyListModel::kPageSize - 1, 4, 10, QChar('0')));
+
+    // Typing a name's first letters finds it beyond the rows read, as a drop-down
+    // searches its list, and what lies between is read with it.
+    const auto found = list->match(list->index(0), Qt::DisplayRole, "N059", 1,
+                                   Qt::MatchStartsWith | Qt::MatchWrap);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first().data().toString(), QStringLiteral("n0590"));
+    QCOMPARE(list->rowCount(), 591);
+    QVERIFY(list->canFetchMore({}));
+    QVERIFY(list->match(list->index(0), Qt::DisplayRole, "x", 1, Qt::MatchStartsWith).isEmpty());
+    while (list->canFetchMore({}))
+        list->fetchMore({});
+    QCOMPARE(namesOf(list).size(), names);
+    QCOMPARE(namesOf(list).last(), QStringLiteral("n%1").arg(names - 1, 4, 10, QChar('0')));
+    QVERIFY(namesOf(list).indexOf("n0590") == 590); // every row once, in order
+
+    // Leaving and entering figure mode again starts from the first page.
+    f.run({"name", "figure"});
+    QCOMPARE(list->rowCount(), FamilyListModel::kPageSize);
+}
+
+void TestFavouritesModel::rowsNotWrittenHereAreShownButNeverOpened_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("damaged"); // the message for the row "abd"
+    QTest::newRow("es") << int(Lang::Spanish)
+                        << "El favorito \"abd\" está dañado: no lo guardó Tessaron y no se "
+                           "abrirá. Puedes borrarlo.";
+    QTest::newRow("en") << int(Lang::English)
+                        << "The favorite \"abd\" is damaged: Tessaron did not save it, and it "
+                           "will not be opened. You can delete it.";
+}
+
+void TestFavouritesModel::rowsNotWrittenHereAreShownButNeverOpened()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, damaged);
+    Fixture f({}, Lang(lang));
+    QVERIFY(insertRows(f.storePath(), wellFormedRows() + hostileRows()));
+    const QStringList good{"http://www.tessaron-abc-rmt.com", "http://www.tessaron-abc-tlx.com",
+                           "http://www.tessaron-zz-pys.com"};
+    const auto launched = [&] {
+        QStringList all = f.desktop.opened;
+        for (const FakeDesktop::Launch &launch : std::as_const(f.desktop.launches))
+            all << launch.address;
+        return all;
+    };
+
+    // Figure mode: every row of the four families is listed, and each open button
+    // opens the rows written here and names the others as damaged.
+    f.run({"figure"});
+    int listed = 0;
+    int refused = 0;
+    for (Family family : kFamilies) {
+        FamilyListModel *list = f.model->list(family);
+        for (int row = 0; row < list->rowCount(); ++row) {
+            ++listed;
+            const qsizetype before = f.desktop.messages.size();
+            f.model->openPicked(family, row);
+            refused += int(f.desktop.messages.size() - before);
+        }
+    }
+    QCOMPARE(listed, 13); // all but the foreign and the capital family letters
+    QCOMPARE(refused, 10);
+    QVERIFY(f.desktop.messages.contains(damaged));
+    QCOMPARE(launched(), good);
+
+    // Name mode: stepping through every name and clicking every label.
+    f.desktop.opened.clear();
+    f.desktop.launches.clear();
+    f.desktop.messages.clear();
+    f.run({"name"});
+    QStringList seen;
+    for (int step = 0; step < 20; ++step) {
+        f.run({"next"});
+        const QString shown = f.labels();
+        if (seen.contains(shown))
+            break;
+        seen << shown;
+        f.run({"open:r", "open:c", "open:t", "open:p"});
+    }
+    // "ABC" in r shares its label with "abc" in r, which is written here and shown.
+    QCOMPARE(f.desktop.messages.size(), 9);
+    QVERIFY(f.desktop.messages.contains(damaged));
+    QCOMPARE(launched(), good);
+
+    // A damaged row is deleted as any other.
+    f.desktop.messages.clear();
+    QCOMPARE(f.run({"search:@evil.example/x"}), QStringLiteral("@evil.example/x|?|?|?"));
+    QVERIFY(f.model->labelDamaged(Family::R));
+    f.run({"delete:r"});
+    QCOMPARE(f.labels(), QStringLiteral("?|?|?|?"));
+    QVERIFY(!storedRows(f.storePath()).join(u'\n').contains("@evil.example/x"));
 }
 
 QTEST_GUILESS_MAIN(TestFavouritesModel)

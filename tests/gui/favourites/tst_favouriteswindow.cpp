@@ -3,10 +3,12 @@
 #include "gui/main/mainwindow.h"
 #include "gui/widgets/fonts.h"
 #include "support/apphelper.h"
+#include "support/hostilerows.h"
 #include "support/keyboard.h"
 #include "support/storehelper.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -91,6 +93,8 @@ private Q_SLOTS:
     void nameLabelsActOnReturnEnterAndSpaceAsOnAClick();
     void fromTheKeyboardAlone();
     void screenReadersTellTheControlsApart();
+    void storedMarkupIsShownAsTextAndNeverOpened_data();
+    void storedMarkupIsShownAsTextAndNeverOpened();
 };
 
 void TestFavouritesWindow::initTestCase()
@@ -496,6 +500,61 @@ void TestFavouritesWindow::screenReadersTellTheControlsApart()
     }
     QCOMPARE(descriptions.size(), 6);
     QVERIFY(!descriptions.contains(QString()));
+}
+
+void TestFavouritesWindow::storedMarkupIsShownAsTextAndNeverOpened_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::newRow("es") << int(Lang::Spanish);
+    QTest::newRow("en") << int(Lang::English);
+}
+
+void TestFavouritesWindow::storedMarkupIsShownAsTextAndNeverOpened()
+{
+    QFETCH(int, lang);
+    const Twin &twin = Lang(lang) == Lang::Spanish ? kSpanish : kEnglish;
+    TestApp app;
+    // A picture of the user's, all red, that a name read as markup would draw.
+    QTemporaryDir pictures;
+    const QString picture = pictures.filePath("red.png");
+    QImage red(60, 40, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(picture));
+    const QString name = "<img src=\"" + picture + "\">";
+    QVERIFY(insertRows(app.storePath(), {{"image", name, "r", "http://www.tessaron-img-rxx.com"},
+                                         {"good", "abc", "r", "http://www.tessaron-abc-rmt.com"}}));
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, twin.lang);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+
+    click(w, "Label2");
+    click(w, "Command8"); // '<' stands before the letters: the picture's row is first
+    auto *label = w->findChild<QLabel *>("lbladreca1");
+    QCOMPARE(label->text(), name);
+    const QImage drawn = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int redPixels = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            redPixels += drawn.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
+    QCOMPARE(redPixels, 0);
+    click(w, "lbladreca1");
+    QCOMPARE(app.desktop.messages.size(), 1);
+    QVERIFY(app.desktop.messages.first().contains(name));
+
+    // The same row picked in its list: the open button says it is damaged too.
+    click(w, "Label1");
+    auto *list = w->findChild<QComboBox *>("Combo1");
+    QCOMPARE(list->itemText(0), name);
+    list->setCurrentIndex(0);
+    click(w, "Command1");
+    QCOMPARE(app.desktop.messages.size(), 2);
+    QCOMPARE(app.desktop.messages.last(), app.desktop.messages.first());
+    QVERIFY(app.desktop.launches.isEmpty());
+    QVERIFY(app.desktop.opened.isEmpty());
+    // The row written here beside it opens.
+    list->setCurrentIndex(1);
+    click(w, "Command1");
+    QCOMPARE(app.desktop.launches.size() + app.desktop.opened.size(), 1);
 }
 
 QTEST_MAIN(TestFavouritesWindow)
