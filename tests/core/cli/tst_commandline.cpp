@@ -1,11 +1,15 @@
 #include "core/cli/commandline.h"
+#include "core/cli/runcommand.h"
 #include "core/cli/terminaltext.h"
 #include "core/coding/modtessaron.h"
 #include "core/favourites/favouritescursor.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace tessaron;
 
@@ -59,6 +63,7 @@ private Q_SLOTS:
     void terminalText();
     void qtOwnOptionsStartTheDesktop_data();
     void qtOwnOptionsStartTheDesktop();
+    void commandsRunInProcess();
     void aFailedWriteIsSaid_data();
     void aFailedWriteIsSaid();
     void aClosedPipeEndsQuietly_data();
@@ -349,6 +354,45 @@ void TestCommandLine::qtOwnOptionsStartTheDesktop()
     QCOMPARE(int(request.action), action);
     if (request.action == CommandLineRequest::Action::Codes)
         QCOMPARE(request.names, QStringList{arguments.last()});
+}
+
+void TestCommandLine::commandsRunInProcess()
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    const auto run = [](const QStringList &arguments, QByteArray *out, QByteArray *err) {
+        QTemporaryFile outFile;
+        QTemporaryFile errFile;
+        if (!outFile.open() || !errFile.open())
+            return -1;
+        const int status = runCommand(parseCommandLine(QStringList{"tessaron"} + arguments),
+                                      QCoreApplication::applicationDirPath(),
+                                      {-1, ::dup(outFile.handle()), ::dup(errFile.handle())});
+        // The descriptors were duplicated: the files' offsets moved with them.
+        *out = outFile.seek(0) ? outFile.readAll() : QByteArray();
+        *err = errFile.seek(0) ? errFile.readAll() : QByteArray();
+        return status;
+    };
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run({"--codes", "abc"}, &out, &err), 0);
+    QVERIFY(out.startsWith("r\trmt\thttp://www.tessaron-abc-rmt.com\nc\tcto\t"));
+    QCOMPARE(run({"--codes", "a b"}, &out, &err), 2);
+    QCOMPARE(out, QByteArray());
+    QVERIFY(err.startsWith("tessaron: \"a b\" refused: character 2 (U+0020) is not allowed"));
+
+    QCOMPARE(run({"--language", "english"}, &out, &err), 0);
+    QFile written(config.filePath("tessaron.ini"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("Inici=Angles"));
+    // A settings file that cannot be read back is never overwritten, and it is said.
+    QVERIFY(written.remove());
+    QVERIFY(QDir(config.path()).mkdir("tessaron.ini"));
+    QCOMPARE(run({"--language", "spanish"}, &out, &err), 1);
+    QVERIFY2(err.startsWith("tessaron: cannot write the settings file " +
+                            config.filePath("tessaron.ini").toUtf8() + ": "),
+             err.constData());
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 void TestCommandLine::aFailedWriteIsSaid_data()
