@@ -5,6 +5,7 @@
 #include "core/favourites/favouriterow.h"
 #include "core/favourites/storeerror.h"
 #include "core/favourites/storereader.h"
+#include "core/settings/favouritesstore.h"
 
 #include <QTemporaryFile>
 
@@ -225,13 +226,13 @@ bool writeHtml(StoreReader &store, OutputSink &out, LeftOutRows &leftOut, QStrin
 
 } // namespace
 
-int exportFavourites(ExportFormat format, const QString &storePath, OutputSink &out,
+int exportFavourites(ExportFormat format, FavouritesStore &favourites, OutputSink &out,
                      OutputSink &err)
 {
     LeftOutRows leftOut(err);
     QString spillProblem;
     try {
-        StoreReader store(storePath);
+        StoreReader store(favourites.locate().path);
         if (format == ExportFormat::Csv)
             writeCsv(store, out, leftOut);
         else if (!writeHtml(store, out, leftOut, &spillProblem))
@@ -239,7 +240,8 @@ int exportFavourites(ExportFormat format, const QString &storePath, OutputSink &
                        .arg(spillProblem);
     } catch (const StoreError &error) {
         err << QStringLiteral("tessaron: the favourites cannot be read: %1\n")
-                   .arg(printable(error.message(), 4096));
+                   .arg(
+                       printable(favourites.commandLineProblem(favourites.explained(error)), 4096));
         return 1;
     }
     leftOut.finish();

@@ -5,7 +5,7 @@
 #include "core/cli/favouritesexport.h"
 #include "core/cli/outputsink.h"
 #include "core/cli/terminaltext.h"
-#include "core/settings/filelocations.h"
+#include "core/settings/favouritesstore.h"
 #include "core/settings/ini.h"
 #include "core/settings/startup.h"
 
@@ -56,10 +56,12 @@ int runCommand(const CommandLineRequest &request, const QString &programDir, Com
     case CommandLineRequest::Action::SetLanguage:
         status = setLanguage(request, err);
         break;
-    case CommandLineRequest::Action::ExportFavourites:
+    case CommandLineRequest::Action::ExportFavourites: {
+        FavouritesStore store(programDir);
         status = exportFavourites(request.format == u"csv" ? ExportFormat::Csv : ExportFormat::Html,
-                                  locateStore(programDir, false).path, out, err);
+                                  store, out, err);
         break;
+    }
     case CommandLineRequest::Action::StartDesktop:
         break;
     }

@@ -25,7 +25,8 @@ public:
         NoTable,
         ReadOnly,
         Locked,
-        DiskFull
+        DiskFull,
+        NotMade, // the user's own could not be made from the installed empty store
     };
 
     StoreError(Kind kind, Cause cause, QString path, QString reason)

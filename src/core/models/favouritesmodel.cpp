@@ -6,7 +6,6 @@
 #include "core/desktop.h"
 #include "core/favourites/favouriterow.h"
 #include "core/settings/filelocations.h"
-#include "core/texts/mainwindowtexts.h"
 #include "core/texts/storetexts.h"
 
 #include <QDir>
@@ -44,7 +43,8 @@ bool sameName(const QString &a, const QString &b)
 } // namespace
 
 FavouritesModel::FavouritesModel(Lang lang, const AppContext &context, QObject *window)
-    : QObject(window), m_lang(lang), m_texts(favouritesTexts(lang)), m_context(context)
+    : QObject(window), m_lang(lang), m_texts(favouritesTexts(lang)), m_context(context),
+      m_store(context.programDir)
 {
     m_labels.fill(QString(kNoNameCaption));
     for (Family family : kFamilies) {
@@ -75,11 +75,6 @@ QString FavouritesModel::helpFilePath() const
     return locateHelpFile(m_context.programDir, m_texts.helpFile);
 }
 
-QString FavouritesModel::storePath() const
-{
-    return locateStore(m_context.programDir).path;
-}
-
 void FavouritesModel::load()
 {
     QDir::setCurrent(m_context.programDir);
@@ -89,26 +84,16 @@ void FavouritesModel::load()
 
 void FavouritesModel::checkStore()
 {
-    try {
-        m_data1.open(storePath(), FavouritesCursor::Wait::No);
-    } catch (const StoreError &error) {
-        // Another program holding the store is no fault of it; every step waits for it.
-        if (error.cause() != StoreError::Cause::Locked)
-            m_context.desktop.message(parent(), mainWindowTexts(m_lang).storeOpenFailed + u'\n' +
-                                                    storeProblemText(m_lang, error));
-    }
-}
-
-void FavouritesModel::ensureStore()
-{
-    if (!m_data1.isOpen() || m_data1.replacedOnDisk())
-        m_data1.open(storePath());
+    // Another program holding the store is no fault of it; every step waits for it.
+    const QString problem = m_store.openForWindow(m_data1, m_lang);
+    if (!problem.isEmpty())
+        m_context.desktop.message(parent(), problem);
 }
 
 void FavouritesModel::onStore(const std::function<void()> &step)
 {
     try {
-        ensureStore();
+        m_store.ensureOpen(m_data1);
         step();
     } catch (const StoreError &) {
         setMode(Mode::NoEntries);

@@ -4,6 +4,7 @@
 #include "core/favourites/favouritescursor.h"
 #include "core/models/appcontext.h"
 #include "core/models/familylistmodel.h"
+#include "core/settings/favouritesstore.h"
 #include "core/texts/favouritestexts.h"
 #include "core/texts/lang.h"
 
@@ -64,8 +65,6 @@ Q_SIGNALS:
 private:
     // Runs a step on the store; any store failure leads to the no-entries state.
     void onStore(const std::function<void()> &step);
-    // The store as it stands at its path: opened again when it was replaced.
-    void ensureStore();
     void checkStore();
     void setMode(Mode mode);
     void clearLabels();
@@ -77,7 +76,6 @@ private:
     // to be damaged and never opened.
     void open(Family family, const QString &name, bool damaged, Launch how);
     void setLabel(const StoredRow &row);
-    [[nodiscard]] QString storePath() const;
 
     Lang m_lang;
     const FavouritesTexts &m_texts;
@@ -86,6 +84,7 @@ private:
     std::array<QString, 4> m_labels;
     std::array<bool, 4> m_labelDamaged{};
     std::array<FamilyListModel *, 4> m_lists{};
+    FavouritesStore m_store;
     FavouritesCursor m_data1;
 };
 

@@ -14,7 +14,8 @@ namespace tessaron {
 
 MainModel::MainModel(Lang lang, const AppContext &context, QObject *window)
     : QObject(window), m_lang(lang), m_texts(mainWindowTexts(lang)), m_context(context),
-      m_nameEntry(new NameEntry(lang, CheckWindow::Main, context.desktop, window))
+      m_nameEntry(new NameEntry(lang, CheckWindow::Main, context.desktop, window)),
+      m_store(context.programDir)
 {
     connect(m_nameEntry, &NameEntry::textOfTheMoment, this,
             [this](const QString &text) { m_context.state.NomActual = text; });
@@ -30,11 +31,6 @@ QString MainModel::helpFilePath() const
     return locateHelpFile(m_context.programDir, m_texts.helpFile);
 }
 
-QString MainModel::storePath() const
-{
-    return locateStore(m_context.programDir).path;
-}
-
 void MainModel::load()
 {
     QDir::setCurrent(m_context.programDir);
@@ -44,18 +40,10 @@ void MainModel::load()
 
 void MainModel::checkStore()
 {
-    const StoreLocation store = locateStore(m_context.programDir);
-    try {
-        m_data1.open(store.path, FavouritesCursor::Wait::No);
-    } catch (const StoreError &error) {
-        // Another program holding the store is no fault of the store: a save waits for it.
-        if (error.cause() == StoreError::Cause::Locked)
-            return;
-        QString text = m_texts.storeOpenFailed + u'\n' + storeProblemText(m_lang, error);
-        if (!store.missingTemplate.isEmpty())
-            text += u'\n' + m_texts.storeTemplateMissing.arg(store.missingTemplate);
-        m_context.desktop.message(parent(), text);
-    }
+    // Another program holding the store is no fault of the store: a save waits for it.
+    const QString problem = m_store.openForWindow(m_data1, m_lang);
+    if (!problem.isEmpty())
+        m_context.desktop.message(parent(), problem);
 }
 
 void MainModel::launch(const QString &address)
@@ -88,7 +76,7 @@ void MainModel::save(Family family)
     // A save may wait for another program that holds the store.
     Q_EMIT storeBusy(true);
     const SaveOutcome outcome =
-        saveFavourite(m_data1, storePath(), address, name, familyLetter(family));
+        saveFavourite(m_data1, m_store.locate().path, address, name, familyLetter(family));
     Q_EMIT storeBusy(false);
     switch (outcome.result) {
     case SaveOutcome::Result::Saved:

@@ -5,6 +5,7 @@
 #include "core/models/appcontext.h"
 #include "core/models/nameentry.h"
 #include "core/models/navigator.h"
+#include "core/settings/favouritesstore.h"
 #include "core/texts/lang.h"
 #include "core/texts/mainwindowtexts.h"
 
@@ -29,7 +30,6 @@ public:
     // The name the window's box is given when it loads.
     [[nodiscard]] const QString &startName() const;
     [[nodiscard]] QString helpFilePath() const;
-    [[nodiscard]] QString storePath() const;
 
     // The rest of the window's load: the program's directory becomes the current
     // one, and once the event loop runs the favourites store is opened without
@@ -64,6 +64,7 @@ private:
     const MainWindowTexts &m_texts;
     AppContext m_context;
     NameEntry *m_nameEntry;
+    FavouritesStore m_store;
     FavouritesCursor m_data1;
 };
 

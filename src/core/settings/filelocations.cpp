@@ -6,6 +6,9 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <filesystem>
+#include <system_error>
+
 namespace tessaron {
 
 namespace {
@@ -41,20 +44,29 @@ StoreLocation locateStore(const QString &programDir, bool makeFromTemplate)
     const QString store = QString::fromLatin1(kStoreFileName);
     const QString beside = QDir(programDir).filePath(store);
     if (QFileInfo::exists(beside))
-        return {beside, {}};
+        return {beside, {}, {}};
     const QString userFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
             .filePath(QStringLiteral("tessaron"));
     const QString own = QDir(userFolder).filePath(store);
     if (QFileInfo::exists(own))
-        return {own, {}};
+        return {own, {}, {}};
     const QStringList folders = dataFolders(programDir);
     const QString storeTemplate = firstExisting(folders, store);
     if (storeTemplate.isEmpty())
-        return {own, QDir::cleanPath(QDir(folders.first()).filePath(store))};
-    if (makeFromTemplate && QDir().mkpath(userFolder) && QFile::copy(storeTemplate, own))
-        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
-    return {own, {}};
+        return {own, QDir::cleanPath(QDir(folders.first()).filePath(store)), {}};
+    if (!makeFromTemplate)
+        return {own, {}, {}};
+    std::error_code made;
+    std::filesystem::create_directories(QFile::encodeName(userFolder).toStdString(), made);
+    if (made)
+        return {
+            own, {}, userFolder + QStringLiteral(": ") + QString::fromStdString(made.message())};
+    QFile source(storeTemplate);
+    if (!source.copy(own))
+        return {own, {}, own + QStringLiteral(": ") + source.errorString()};
+    QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+    return {own, {}, {}};
 }
 
 QString locateHelpFile(const QString &programDir, const QString &fileName)

@@ -13,6 +13,9 @@ struct StoreLocation {
     // Set when neither the user's store nor the installed template exists: the
     // template's expected path, so that a message can name both.
     QString missingTemplate;
+    // Set when the user's store was to be made from the template and could not
+    // be: what failed, in the system's words ("PATH: Permission denied").
+    QString makeProblem;
 };
 
 // The favourites store: the one beside the program when one stands there (a build

@@ -31,9 +31,6 @@ MainWindowTexts spanish()
     t.saved = QStringLiteral("Dirección guardada en favoritos.");
     t.alreadySaved = QStringLiteral("Esta dirección ya esta guardada");
     t.saveFailed = QStringLiteral("No se ha podido guardar la dirección.");
-    t.storeOpenFailed = QStringLiteral("No se ha podido abrir la base de datos de favoritos.");
-    t.storeTemplateMissing = QStringLiteral(
-        "Tampoco se encuentra la base de datos vacía que se instala con el programa: %1");
     // clang-format off
     t.menus = {
         {QStringLiteral("&Opciones"),
@@ -91,9 +88,6 @@ MainWindowTexts english()
     t.saved = QStringLiteral("The address is kept in favorites.");
     t.alreadySaved = QStringLiteral("This address is already kept.");
     t.saveFailed = QStringLiteral("The address could not be saved.");
-    t.storeOpenFailed = QStringLiteral("The favorites database could not be opened.");
-    t.storeTemplateMissing =
-        QStringLiteral("Nor can the empty database installed with the program be found: %1");
     // clang-format off
     t.menus = {
         {QStringLiteral("&Options"),

@@ -59,13 +59,10 @@ struct MainWindowTexts {
     QString symbologyTip;
     QString saveCaption;
     QString saveTip;
-    QString noAddress;       // a save while the labels show no name
-    QString saved;           // a save that stored its row
-    QString alreadySaved;    // a save of an address the store already holds
-    QString saveFailed;      // a save that failed for another reason
-    QString storeOpenFailed; // the favourites store could not be opened
-    QString
-        storeTemplateMissing; // ... and the empty one installed with the program is missing (%1)
+    QString noAddress;    // a save while the labels show no name
+    QString saved;        // a save that stored its row
+    QString alreadySaved; // a save of an address the store already holds
+    QString saveFailed;   // a save that failed for another reason
     QList<MenuSpec> menus;
 };
 

@@ -14,7 +14,8 @@ struct CauseText {
     const char *english;
 };
 
-constexpr std::array<CauseText, 7> kCauses{{
+// %1 in a text stands for the system's own words.
+constexpr std::array<CauseText, 8> kCauses{{
     {Cause::Missing, "el archivo no existe", "the file does not exist"},
     {Cause::NotAFile, "no es un archivo", "it is not a file"},
     {Cause::NotADatabase, "no es una base de datos", "it is not a database"},
@@ -22,6 +23,7 @@ constexpr std::array<CauseText, 7> kCauses{{
     {Cause::ReadOnly, "es de solo lectura", "it is read-only"},
     {Cause::Locked, "otro programa la tiene bloqueada", "another program has locked it"},
     {Cause::DiskFull, "el disco está lleno", "the disk is full"},
+    {Cause::NotMade, "no se ha podido crear (%1)", "it could not be made (%1)"},
 }};
 
 } // namespace
@@ -31,9 +33,22 @@ QString storeProblemText(Lang lang, const StoreError &error)
     QString reason = error.reason();
     for (const CauseText &text : kCauses) {
         if (text.cause == error.cause())
-            reason = QString::fromUtf8(lang == Lang::Spanish ? text.spanish : text.english);
+            reason = QString::fromUtf8(lang == Lang::Spanish ? text.spanish : text.english)
+                         .replace(QStringLiteral("%1"), error.reason());
     }
     return error.path() + QStringLiteral(": ") + reason;
+}
+
+const StoreTexts &storeTexts(Lang lang)
+{
+    static const StoreTexts spanish{
+        QStringLiteral("No se ha podido abrir la base de datos de favoritos."),
+        QStringLiteral(
+            "Tampoco se encuentra la base de datos vacía que se instala con el programa: %1")};
+    static const StoreTexts english{
+        QStringLiteral("The favorites database could not be opened."),
+        QStringLiteral("Nor can the empty database installed with the program be found: %1")};
+    return lang == Lang::Spanish ? spanish : english;
 }
 
 } // namespace tessaron

@@ -7,6 +7,14 @@
 
 namespace tessaron {
 
+// The head lines of a message about the favourites store, in one language.
+struct StoreTexts {
+    QString openFailed;      // the favourites store could not be opened
+    QString templateMissing; // ... and the empty one installed with the program is missing (%1)
+};
+
+[[nodiscard]] const StoreTexts &storeTexts(Lang lang);
+
 // What went wrong with the favourites store, in a twin's language: "path: reason".
 // The common causes are told in the language; any other keeps the engine's words.
 [[nodiscard]] QString storeProblemText(Lang lang, const StoreError &error);

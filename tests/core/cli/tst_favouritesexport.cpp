@@ -2,6 +2,7 @@
 #include "core/cli/outputsink.h"
 #include "core/coding/modtessaron.h"
 #include "core/favourites/favouritescursor.h"
+#include "core/settings/favouritesstore.h"
 #include "support/datafolders.h"
 #include "support/hostilerows.h"
 #include "support/storehelper.h"
@@ -38,6 +39,7 @@ struct Exported {
 // Runs an export into two files, as the command line runs it into its outputs.
 Exported exported(ExportFormat format, const QString &path)
 {
+    FavouritesStore store(QFileInfo(path).path()); // the store beside a program
     QTemporaryFile out;
     QTemporaryFile err;
     Exported result;
@@ -45,7 +47,7 @@ Exported exported(ExportFormat format, const QString &path)
         return result;
     OutputSink outSink(::dup(out.handle()), "standard output");
     OutputSink errSink(::dup(err.handle()), "standard error");
-    result.status = exportFavourites(format, path, outSink, errSink);
+    result.status = exportFavourites(format, store, outSink, errSink);
     (void)errSink.finish();
     // The duplicated descriptors share the files' offsets: read from the start.
     if (out.seek(0))
@@ -89,6 +91,7 @@ private Q_SLOTS:
     void hostileRowsAreLeftOutAndNamed_data();
     void hostileRowsAreLeftOutAndNamed();
     void anUnreadableStoreIsSaid();
+    void aNewInstallationExportsAtOnce();
 };
 
 void TestFavouritesExport::wellFormedStoresExportWhole_data()
@@ -188,26 +191,62 @@ void TestFavouritesExport::hostileRowsAreLeftOutAndNamed()
 
 void TestFavouritesExport::anUnreadableStoreIsSaid()
 {
+    PrivateDataFolders data;
     QTemporaryDir dir;
     const Exported e = exported(ExportFormat::Csv, dir.filePath("TESSARON.MDB"));
     QCOMPARE(e.status, 1);
-    QVERIFY2(e.err.contains(dir.filePath("TESSARON.MDB").toUtf8() + ": the file does not exist"),
+    QVERIFY2(e.err.contains(data.userStore().toUtf8() + ": the file does not exist; nor is the "
+                                                        "empty store it is made from there: "),
              e.err.constData());
     QCOMPARE(e.out, QByteArray());
+}
 
-    // The program run from a folder with no store, and no store of the user's.
+void TestFavouritesExport::aNewInstallationExportsAtOnce()
+{
+    // An installation that has never run: prefix/bin and prefix/share/tessaron.
     PrivateDataFolders data;
-    QTemporaryDir programDir;
-    const QString program = programDir.filePath("tessaron");
+    QTemporaryDir prefix;
+    QVERIFY(QDir().mkpath(prefix.filePath("bin")) &&
+            QDir().mkpath(prefix.filePath("share/tessaron")));
+    const QString program = prefix.filePath("bin/tessaron");
     QVERIFY(QFile::copy(qEnvironmentVariable("TESSARON_BINARY"), program));
     QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
-    QProcess run;
-    run.start(program, {"--favourites", "html"});
-    QVERIFY(run.waitForFinished(20000));
-    QCOMPARE(run.exitCode(), 1);
-    QCOMPARE(run.readAllStandardOutput(), QByteArray());
-    QVERIFY(run.readAllStandardError().contains(data.userStore().toUtf8()));
-    QVERIFY(!QFile::exists(data.userStore())); // an export makes no store
+    const auto run = [&program] {
+        QProcess process;
+        process.start(program, {"--favourites", "csv"});
+        process.waitForFinished(20000);
+        return std::tuple{process.exitCode(), process.readAllStandardOutput(),
+                          process.readAllStandardError()};
+    };
+
+    // No template either: both places are named, and no store is made.
+    const auto [noTemplate, noOut, noErr] = run();
+    QCOMPARE(noTemplate, 1);
+    QCOMPARE(noOut, QByteArray());
+    QVERIFY2(noErr.contains(data.userStore().toUtf8()), noErr.constData());
+    QVERIFY2(
+        noErr.contains(QDir::cleanPath(prefix.filePath("share/tessaron/TESSARON.MDB")).toUtf8()),
+        noErr.constData());
+    QVERIFY(!QFile::exists(data.userStore()));
+
+    // With the template the user's store is made, as the windows make it.
+    QVERIFY(createEmptyStore(prefix.filePath("share/tessaron/TESSARON.MDB")));
+    const auto [made, madeOut, madeErr] = run();
+    QCOMPARE(made, 0);
+    QCOMPARE(madeOut, QByteArray("address,name,family\r\n"));
+    QCOMPARE(madeErr, QByteArray());
+    QVERIFY(QFile::exists(data.userStore()));
+
+    // A data folder that cannot be made is said as that, not as a missing file.
+    QVERIFY(QFile::remove(data.userStore()));
+    QFile blocker(data.home.filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8() + "/share");
+    const auto [blocked, blockedOut, blockedErr] = run();
+    QCOMPARE(blocked, 1);
+    QVERIFY2(blockedErr.contains("could not be made (") && blockedErr.contains("Not a directory"),
+             blockedErr.constData());
 }
 
 QTEST_GUILESS_MAIN(TestFavouritesExport)
