@@ -20,7 +20,7 @@ test_packages=(
     libbenchmark-dev libsqlite3-dev sqlite3
     xvfb xauth xdotool openbox x11-utils weston
     poppler-utils cups printer-driver-cups-pdf
-    desktop-file-utils appstream man-db mandoc
+    desktop-file-utils appstream appstream-compose man-db mandoc
     clang libclang-rt-14-dev
 )
 package_packages=(dpkg-dev file lintian)
