@@ -1,19 +1,39 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever the build, the program and its tests
-# need and the machine lacks. Needs root; asks nothing.
+# Installs, from Debian's packages, what one use of this folder needs and the
+# machine lacks, and nothing when nothing is missing. Asks nothing.
+#
+#     install-deps.sh run       building and running the program (scripts/run.sh)
+#     install-deps.sh test      that, and what the tests need (scripts/test.sh)
+#     install-deps.sh package   that, and what building and checking the .deb needs
+#
+# Only the installation needs root: run as another user, it asks sudo for it, and
+# only when a package is missing. A held package lock (another apt, or the
+# desktop's updater right after boot) is waited for, not failed on.
 set -euo pipefail
 
-packages=(
+run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite
-    libbenchmark-dev libsqlite3-dev
-    fonts-liberation2
-    xvfb xauth xdg-utils sqlite3
+    qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6svg6 qt6-wayland
+    fonts-liberation2 xdg-utils
+)
+test_packages=(
+    libbenchmark-dev libsqlite3-dev sqlite3
+    xvfb xauth xdotool openbox x11-utils weston
     poppler-utils cups printer-driver-cups-pdf
-    openbox x11-utils
-    libqt6svg6 desktop-file-utils appstream man-db xdotool
+    desktop-file-utils appstream appstream-compose man-db mandoc
     clang libclang-rt-14-dev
 )
+package_packages=(dpkg-dev file lintian)
+
+case ${1:-test} in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}" "${package_packages[@]}") ;;
+package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
+*)
+    echo "usage: install-deps.sh [run|test|package]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -21,14 +41,35 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
+((${#missing[@]})) || exit 0
 
-if ((${#missing[@]})); then
-    if [[ $(id -u) -ne 0 ]]; then
-        echo "install-deps: missing packages: ${missing[*]}; run as root (or with sudo)" >&2
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null; then
+        echo "install-deps: missing packages: ${missing[*]}" >&2
+        echo "install-deps: install them as root, or install sudo, and run this again" >&2
         exit 1
     fi
-    echo "install-deps: installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    as_root=(sudo)
 fi
+
+echo "install-deps: installing ${missing[*]}"
+# Another apt or dpkg holding a lock is waited for, up to ten minutes: dpkg's own
+# lock through apt's option, and the package lists' lock, which `apt-get update`
+# does not wait for, by trying again.
+apt_get() {
+    local deadline=$((SECONDS + 600)) out status
+    while :; do
+        status=0
+        out=$("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+            apt-get -o DPkg::Lock::Timeout=600 "$@" 2>&1) || status=$?
+        if ((status == 0)) || ! grep -q 'Could not get lock' <<<"$out" || ((SECONDS >= deadline)); then
+            [[ -z $out ]] || printf '%s\n' "$out"
+            return "$status"
+        fi
+        echo "install-deps: waiting for another package manager to finish"
+        sleep 5
+    done
+}
+apt_get update -qq
+apt_get install -y -qq --no-install-recommends "${missing[@]}"

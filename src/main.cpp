@@ -30,9 +30,16 @@ QStringList argumentsOf(int argc, char **argv)
 }
 
 // Qt ends the program with abort() when its platform cannot start, as with a
-// DISPLAY that does not answer. While the application is made, Qt's messages are
-// held back, so that such a failure is said in one line with exit status 1.
+// DISPLAY or a WAYLAND_DISPLAY that does not answer. While the application is
+// made, Qt's messages are held back, so that such a failure is said in one line
+// (one for each display Qt tried) with exit status 1.
 QList<QString> g_heldMessages;
+
+bool heldMessageSays(QStringView what)
+{
+    return std::any_of(g_heldMessages.cbegin(), g_heldMessages.cend(),
+                       [what](const QString &held) { return held.contains(what); });
+}
 
 void holdStartMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -40,15 +47,20 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext &, const QString 
         g_heldMessages.append(message);
         return;
     }
-    const bool deadDisplay =
-        std::any_of(g_heldMessages.cbegin(), g_heldMessages.cend(), [](const QString &held) {
-            return held.contains(u"could not connect to display");
-        });
+    const bool deadWayland = heldMessageSays(u"Failed to create wl_display");
+    const bool deadX11 = heldMessageSays(u"could not connect to display");
     QString said;
-    if (deadDisplay) {
-        said = QStringLiteral("tessaron: the display named in DISPLAY (\"%1\") cannot be opened.\n")
-                   .arg(printable(qEnvironmentVariable("DISPLAY")));
-    } else {
+    if (deadWayland) {
+        said += QStringLiteral("tessaron: the Wayland display named in WAYLAND_DISPLAY (\"%1\") "
+                               "cannot be opened.\n")
+                    .arg(printable(qEnvironmentVariable("WAYLAND_DISPLAY")));
+    }
+    if (deadX11) {
+        said +=
+            QStringLiteral("tessaron: the display named in DISPLAY (\"%1\") cannot be opened.\n")
+                .arg(printable(qEnvironmentVariable("DISPLAY")));
+    }
+    if (!deadWayland && !deadX11) {
         for (const QString &held : std::as_const(g_heldMessages))
             said += held + u'\n';
         said += QStringLiteral("tessaron: ") + message + u'\n';
@@ -91,6 +103,10 @@ int main(int argc, char **argv)
         std::fputs(hint.toLocal8Bit().constData(), stderr);
         return 1;
     }
+    // A Wayland session without an X server beside it: Qt would try X11 first and
+    // fail, so it is told to use the display there is.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "wayland");
     qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv);
     releaseStartMessages();

@@ -7,11 +7,23 @@
 class TestSmoke : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void startsAndEndsCleanly_data();
     void startsAndEndsCleanly();
 };
 
+// Ended as a session ends it (TERM), from the keyboard (INT), and by closing the
+// terminal it was started from (HUP): each time in order, with status 0.
+void TestSmoke::startsAndEndsCleanly_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
 void TestSmoke::startsAndEndsCleanly()
 {
+    QFETCH(int, signal);
     QTemporaryDir config;
     QProcess tessaron;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -23,7 +35,7 @@ void TestSmoke::startsAndEndsCleanly()
     QVERIFY(tessaron.waitForStarted(10000));
     // Still running after a while: it came up and waits for the user.
     QVERIFY(!tessaron.waitForFinished(2000));
-    ::kill(static_cast<pid_t>(tessaron.processId()), SIGTERM);
+    ::kill(static_cast<pid_t>(tessaron.processId()), signal);
     QVERIFY(tessaron.waitForFinished(10000));
     QCOMPARE(tessaron.exitStatus(), QProcess::NormalExit);
     QCOMPARE(tessaron.exitCode(), 0);

@@ -6,6 +6,7 @@
 # step cannot run here.
 set -uo pipefail
 build=$1
+here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*"; exit 1; }
 skip() { echo "SKIP: $*"; exit 77; }
 
@@ -14,13 +15,23 @@ trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
+manifest="$build/install_manifest.txt"
 
 for file in bin/tessaron share/tessaron/ayuda.hlp share/tessaron/help.hlp \
             share/tessaron/TESSARON.MDB share/applications/com.tessaron.tessaron.desktop \
             share/icons/hicolor/scalable/apps/com.tessaron.tessaron.svg \
-            share/metainfo/com.tessaron.tessaron.metainfo.xml share/man/man1/tessaron.1; do
+            share/icons/hicolor/16x16/apps/com.tessaron.tessaron.svg \
+            share/icons/hicolor/24x24/apps/com.tessaron.tessaron.svg \
+            share/metainfo/com.tessaron.tessaron.metainfo.xml share/man/man1/tessaron.1.gz; do
     [[ -f $prefix/$file ]] || fail "$file was not installed"
+    # Listed where an uninstall looks for what to remove.
+    grep -qx "$prefix/$file" "$manifest" || fail "$file is not in install_manifest.txt"
 done
+# Nothing installed that the manifest does not list, and the other way round.
+(cd "$prefix" && find . -type f | sed "s|^\.|$prefix|" | sort) >"$work/installed"
+sort "$manifest" >"$work/listed"
+[[ $(comm -3 "$work/installed" "$work/listed") == "" ]] ||
+    fail "installed and listed differ: $(comm -3 "$work/installed" "$work/listed")"
 [[ -e $prefix/bin/TESSARON.MDB ]] && fail "a store was installed beside the program"
 
 if command -v desktop-file-validate >/dev/null; then
@@ -32,8 +43,28 @@ if command -v appstreamcli >/dev/null; then
         >"$work/appstream.txt" 2>&1 || fail "appstreamcli: $(cat "$work/appstream.txt")"
 fi
 if command -v man >/dev/null; then
-    MANWIDTH=80 man -l "$prefix/share/man/man1/tessaron.1" 2>/dev/null | grep -q -- "--favourites" \
+    MANWIDTH=80 man -l "$prefix/share/man/man1/tessaron.1.gz" 2>/dev/null | grep -q -- "--favourites" \
         || fail "the manual page does not render"
+fi
+# The manual page names the files where this installation put them.
+zcat "$prefix/share/man/man1/tessaron.1.gz" >"$work/tessaron.1" || fail "the manual page's gzip"
+grep -qxF ".I $prefix/share/tessaron/TESSARON.MDB" "$work/tessaron.1" ||
+    fail "the manual page does not name $prefix/share/tessaron/TESSARON.MDB"
+if command -v mandoc >/dev/null; then
+    lint=$(mandoc -Tlint "$work/tessaron.1" 2>&1)
+    [[ -z $lint ]] || fail "mandoc -Tlint: $lint"
+fi
+# The software centres' catalogue, made from the installation, describes the
+# program in Spanish as well as in English.
+if command -v appstreamcli >/dev/null; then
+    appstreamcli compose --no-color --prefix=/ --result-root="$work/compose" --origin=tessaron \
+        "$prefix" >"$work/compose.txt" 2>&1 || fail "appstreamcli compose: $(cat "$work/compose.txt")"
+    catalogue=$(zcat "$work/compose/share/swcatalog/xml/tessaron.xml.gz") ||
+        fail "no catalogue was composed: $(cat "$work/compose.txt")"
+    for text in '<description xml:lang="es">' 'Sus funciones:' 'en español y en inglés' \
+                '<description>' '<icon type="cached"'; do
+        grep -qF "$text" <<<"$catalogue" || fail "the composed catalogue lacks $text: $catalogue"
+    done
 fi
 
 # A reinstall keeps a store template that is already there.
@@ -42,39 +73,13 @@ sqlite3 "$prefix/share/tessaron/TESSARON.MDB" "INSERT INTO AdrecaFig VALUES ('ke
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "the second cmake --install"
 [[ $(sqlite3 "$prefix/share/tessaron/TESSARON.MDB" "SELECT count(*) FROM AdrecaFig") == 1 ]] \
     || fail "a reinstall replaced the store template"
+grep -qx "$prefix/share/tessaron/TESSARON.MDB" "$manifest" ||
+    fail "a kept store template is not in install_manifest.txt"
 cp "$work/template" "$prefix/share/tessaron/TESSARON.MDB"
 
 [[ $(id -u) -eq 0 ]] || skip "running the program as another user needs root"
 for tool in runuser xvfb-run xdotool sqlite3; do
     command -v "$tool" >/dev/null || skip "$tool is missing"
 done
-user=nobody
-home="$work/home"
-mkdir -p "$home" && chown "$user" "$home"
-as_user() { runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin "$@"; }
-
-# Start the installed program, type a name, press the first Guardar and the box's OK.
-as_user xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
-    $prefix/bin/tessaron & pid=\$!
-    sleep 2; xdotool key Return; sleep 1
-    xdotool type --delay 30 abc; sleep 0.3
-    wid=\$(xdotool search --name '^Tessaron v' | head -1)
-    xdotool mousemove --window \$wid 148 227 click 1; sleep 1
-    xdotool key Return; sleep 0.5
-    kill -TERM \$pid; wait \$pid
-" >"$work/run.txt" 2>&1
-store="$home/.local/share/tessaron/TESSARON.MDB"
-[[ -f $store ]] || fail "no store was made for the user: $(cat "$work/run.txt")"
-[[ $(stat -c %U "$store") == "$user" ]] || fail "the user's store is not the user's"
-rows=$(sqlite3 "$store" "SELECT Adreca, nom, figura FROM AdrecaFig")
-[[ $rows == "http://www.tessaron-abc-rmt.com|abc|r" ]] || fail "the saved row: '$rows'"
-
-# Made once: a later start keeps what was saved.
-as_user xvfb-run -a sh -c "$prefix/bin/tessaron & pid=\$!; sleep 2; kill -TERM \$pid; wait \$pid" \
-    >/dev/null 2>&1
-[[ $(sqlite3 "$store" "SELECT count(*) FROM AdrecaFig") == 1 ]] || fail "the user's store was made anew"
-
-# The favourites leave the program as bookmarks.
-as_user "$prefix/bin/tessaron" --favourites html >"$work/b.html" || fail "--favourites html"
-grep -q 'HREF="http://www.tessaron-abc-rmt.com"' "$work/b.html" || fail "the bookmarks file"
+"$here/use_as_user.sh" "$prefix/bin/tessaron" "$work/home" || exit 1
 echo "PASS"

@@ -12,6 +12,10 @@ namespace {
 
 int g_fds[2] = {-1, -1};
 
+// A logout or `kill` (TERM), a Ctrl+C (INT), and the terminal that started the
+// program being closed (HUP): each asks for the same orderly end.
+constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
 void onSignal(int)
 {
     const char byte = 1;
@@ -34,14 +38,14 @@ TerminationWatcher::TerminationWatcher(QObject *parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (int signal : kEndingSignals)
+        sigaction(signal, &action, nullptr);
 }
 
 TerminationWatcher::~TerminationWatcher()
 {
-    std::signal(SIGTERM, SIG_DFL);
-    std::signal(SIGINT, SIG_DFL);
+    for (int signal : kEndingSignals)
+        std::signal(signal, SIG_DFL);
     if (g_fds[0] >= 0) {
         ::close(g_fds[0]);
         ::close(g_fds[1]);

@@ -6,8 +6,9 @@ class QSocketNotifier;
 
 namespace tessaron {
 
-// Turns SIGTERM and SIGINT (a logout, a Ctrl+C in the terminal) into an orderly
-// end: the signal handler only writes a byte, and the event loop reacts.
+// Turns SIGTERM, SIGINT and SIGHUP (a logout, a Ctrl+C in the terminal, the
+// terminal closed) into an orderly end: the signal handler only writes a byte, and the event loop
+// reacts.
 class TerminationWatcher : public QObject {
     Q_OBJECT
 public:

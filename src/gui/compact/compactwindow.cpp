@@ -49,9 +49,15 @@ CompactWindow::CompactWindow(Lang lang, const AppContext &context)
 
 bool CompactWindow::platformKeepsWindowsInFront()
 {
-    const QString platform = QGuiApplication::platformName();
-    return platform == u"xcb" || platform == u"wayland" || platform == u"windows" ||
-           platform == u"cocoa";
+    return platformKeepsWindowsInFront(QGuiApplication::platformName());
+}
+
+bool CompactWindow::platformKeepsWindowsInFront(QStringView platform)
+{
+    // X11 window managers, Windows and macOS honour the stays-on-top request.
+    // Wayland has no protocol for it, and its compositors ignore the request:
+    // the switch would be ticked and nothing would happen.
+    return platform == u"xcb" || platform == u"windows" || platform == u"cocoa";
 }
 
 void CompactWindow::createControls()

@@ -23,9 +23,10 @@ class CompactWindow : public QMainWindow {
 public:
     CompactWindow(Lang lang, const AppContext &context);
 
-    // Whether this platform can keep a window in front of the others: the switch
-    // is shown only where it can.
+    // Whether this platform (or the one Qt names `platform`) can keep a window in
+    // front of the others: the switch is shown only where it can.
     [[nodiscard]] static bool platformKeepsWindowsInFront();
+    [[nodiscard]] static bool platformKeepsWindowsInFront(QStringView platform);
 
 private:
     void createControls();

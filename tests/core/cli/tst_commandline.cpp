@@ -58,6 +58,7 @@ private Q_SLOTS:
     void codesWithoutANameAtATerminal();
     void languageOption_data();
     void languageOption();
+    void deadDisplayIsSaidInOneLine_data();
     void deadDisplayIsSaidInOneLine();
     void terminalText_data();
     void terminalText();
@@ -289,21 +290,63 @@ void TestCommandLine::languageOption()
     QCOMPARE(request.language, language);
 }
 
+void TestCommandLine::deadDisplayIsSaidInOneLine_data()
+{
+    // The environment's displays ("-" for unset), and what the program says.
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("wayland");
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("said");
+    const QString x11 =
+        QStringLiteral("tessaron: the display named in DISPLAY (\":12345\") cannot be opened.\n");
+    const QString wl = QStringLiteral("tessaron: the Wayland display named in WAYLAND_DISPLAY "
+                                      "(\"tessaron-nobody-listens\") cannot be opened.\n");
+    QTest::newRow("X11") << ":12345"
+                         << "-"
+                         << "-" << x11;
+    // A Wayland session with no X server: Wayland is used, and named.
+    QTest::newRow("Wayland alone") << "-"
+                                   << "tessaron-nobody-listens"
+                                   << "-" << wl;
+    QTest::newRow("Wayland asked for") << ":12345"
+                                       << "tessaron-nobody-listens"
+                                       << "wayland" << wl;
+    QTest::newRow("X11 asked for") << ":12345"
+                                   << "tessaron-nobody-listens"
+                                   << "xcb" << x11;
+    QTest::newRow("escaped") << "-"
+                             << "a\x1b[2Jb"
+                             << "-"
+                             << "tessaron: the Wayland display named in WAYLAND_DISPLAY "
+                                "(\"a\\x1b[2Jb\") cannot be opened.\n";
+}
+
 void TestCommandLine::deadDisplayIsSaidInOneLine()
 {
+    QFETCH(QString, display);
+    QFETCH(QString, wayland);
+    QFETCH(QString, platform);
+    QFETCH(QString, said);
+    QTemporaryDir runtime; // where Wayland sockets are looked for: an empty one
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("QT_QPA_PLATFORM");
-    env.remove("WAYLAND_DISPLAY");
-    env.insert("DISPLAY", ":12345"); // no X server answers there
+    const auto set = [&env](const QString &name, const QString &value) {
+        if (value == u"-")
+            env.remove(name);
+        else
+            env.insert(name, value);
+    };
+    set("DISPLAY", display); // no X server answers at :12345
+    set("WAYLAND_DISPLAY", wayland);
+    set("QT_QPA_PLATFORM", platform);
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.remove("XDG_SESSION_TYPE");
     process.setProcessEnvironment(env);
     process.start(qEnvironmentVariable("TESSARON_BINARY"), {});
     QVERIFY(process.waitForFinished(20000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 1);
-    const QString err = QString::fromUtf8(process.readAllStandardError());
-    QCOMPARE(err, QStringLiteral("tessaron: the display named in DISPLAY (\":12345\") cannot be "
-                                 "opened.\n"));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), said);
 }
 
 void TestCommandLine::terminalText_data()

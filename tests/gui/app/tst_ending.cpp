@@ -31,6 +31,7 @@ void TestEnding::endsCleanlyWhileABoxIsOpen_data()
         for (const char *box : {"store", "check"}) {
             QTest::addRow("%s %s SIGTERM", tag, box) << int(lang) << box << SIGTERM;
             QTest::addRow("%s %s SIGINT", tag, box) << int(lang) << box << SIGINT;
+            QTest::addRow("%s %s SIGHUP", tag, box) << int(lang) << box << SIGHUP;
             QTest::addRow("%s %s Exit", tag, box) << int(lang) << box << 0;
         }
     }

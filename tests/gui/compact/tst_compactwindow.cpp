@@ -54,6 +54,8 @@ private Q_SLOTS:
     void backButtonAndCloseBox();
     void controls();
     void keepInFrontSwitch();
+    void keepInFrontOnlyWhereItWorks_data();
+    void keepInFrontOnlyWhereItWorks();
     void keepInFrontOnX11();
     void tagsFromTheKeyboard();
     void screenReadersTellTheControlsApart();
@@ -230,6 +232,28 @@ void TestCompactWindow::keepInFrontSwitch()
     check->setChecked(false);
     const QList<std::pair<QObject *, bool>> expected{{w, true}, {w, false}};
     QCOMPARE(app.desktop.inFront, expected);
+}
+
+void TestCompactWindow::keepInFrontOnlyWhereItWorks_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("X11") << "xcb" << true;
+    QTest::newRow("Windows") << "windows" << true;
+    QTest::newRow("macOS") << "cocoa" << true;
+    // No Wayland compositor is asked to keep a window above the others.
+    QTest::newRow("Wayland") << "wayland" << false;
+    QTest::newRow("Wayland with EGL") << "wayland-egl" << false;
+    QTest::newRow("no display") << "offscreen" << false;
+    QTest::newRow("framebuffer") << "linuxfb" << false;
+    QTest::newRow("VNC") << "vnc" << false;
+}
+
+void TestCompactWindow::keepInFrontOnlyWhereItWorks()
+{
+    QFETCH(QString, platform);
+    QFETCH(bool, offered);
+    QCOMPARE(CompactWindow::platformKeepsWindowsInFront(platform), offered);
 }
 
 void TestCompactWindow::keepInFrontOnX11()
