@@ -25,6 +25,10 @@ for target in namecheck settings commandline; do
         "$scratch/$target" "$root/tests/fuzz/corpus/$target" >"$scratch/$target.log" 2>&1) ||
         status=$?
     grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|Done)' "$scratch/$target.log" || true
+    # A sanitizer's report fails the run even when the target went on to the end.
+    if grep -qE '(runtime error:|ERROR: (Address|Leak|UndefinedBehavior)Sanitizer)' "$scratch/$target.log"; then
+        status=1
+    fi
     if [[ $status -ne 0 ]]; then
         tail -40 "$scratch/$target.log"
         echo "fuzz_$target found a fault (the input is in $scratch: kept below)"

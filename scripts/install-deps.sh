@@ -13,11 +13,11 @@ set -euo pipefail
 
 run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6svg6 qt6-wayland
+    qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6svg6 qt6-wayland libsqlite3-dev
     fonts-liberation2 xdg-utils
 )
 test_packages=(
-    libbenchmark-dev libsqlite3-dev sqlite3
+    libbenchmark-dev sqlite3 clang-format
     xvfb xauth xdotool openbox x11-utils weston
     poppler-utils cups printer-driver-cups-pdf
     desktop-file-utils appstream appstream-compose man-db mandoc

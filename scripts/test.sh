@@ -7,5 +7,7 @@ build=${TESSARON_BUILD_DIR:-$root/build}
 "$root/scripts/build.sh" -DTESSARON_WERROR=ON   # a warning fails the test run
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure --timeout 600
+# The unit and window tests again, under the address and undefined-behaviour sanitizers.
+"$root/scripts/sanitize.sh"
 # The parsers fuzzed briefly on the kept corpus (clang, libFuzzer and the sanitizers).
 "$root/scripts/fuzz.sh" 15

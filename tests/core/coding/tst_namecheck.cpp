@@ -143,10 +143,12 @@ void TestNameCheck::corrections_data()
                                   << "abc";
     QTest::newRow("-!a pasted") << "-!a" << QStringList{"hyphen|-!a", "bad:1|!a"} << "a"
                                 << "a";
-    QTest::newRow("!-a: hyphen comes first") << "!-a" << QStringList{"bad:1|!-a", "hyphen|-a"} << "a"
-                                             << "a";
-    QTest::newRow("doubled leading hyphen") << "--a" << QStringList{"hyphen|--a", "hyphen|-a"} << "a"
-                                            << "a";
+    QTest::newRow("!-a: hyphen comes first")
+        << "!-a" << QStringList{"bad:1|!-a", "hyphen|-a"} << "a"
+        << "a";
+    QTest::newRow("doubled leading hyphen")
+        << "--a" << QStringList{"hyphen|--a", "hyphen|-a"} << "a"
+        << "a";
     QTest::newRow("two bad in a row") << "a!!b" << QStringList{"bad:2|a!!b", "bad:2|a!b"} << "ab"
                                       << "ab";
     QTest::newRow("two characters, first bad") << ".a" << QStringList{"bad:1|.a"} << "a"
@@ -165,8 +167,8 @@ void TestNameCheck::corrections_data()
         << spaced << QStringList{"bad:2|" + spaced, "long|a" + QString(43, u'b')}
         << "a" + QString(39, u'b') << "a" + QString(39, u'b');
     QTest::newRow("too long with a hyphen first")
-        << u'-' + forty + u'x' << QStringList{"hyphen|-" + forty + u'x', "long|" + forty + u'x'} << forty
-        << forty;
+        << u'-' + forty + u'x' << QStringList{"hyphen|-" + forty + u'x', "long|" + forty + u'x'}
+        << forty << forty;
     QTest::newRow("accented letter and n tilde")
         << "añé" << QStringList{"bad:2|añé", "bad:2|aé"} << "a"
         << "a";
