@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace tessaron {
 
@@ -269,15 +270,32 @@ void appendCodeLinesAscii(QByteArray &out, std::string_view name)
     const std::size_t size = std::min(name.size(), lower.size());
     for (std::size_t i = 0; i < size; ++i)
         lower[i] = static_cast<char>(asciiLower(static_cast<unsigned char>(name[i])));
-    const std::string_view lowerName(lower.data(), size);
-    const std::array<CodeChars, 4> codes = figureCodesOfAscii(lowerName);
-    static constexpr std::string_view kAddressStart = "\thttp://www.";
+    const std::array<CodeChars, 4> codes = figureCodesOfAscii({lower.data(), size});
+    static constexpr std::string_view kScheme = "http://www.";
+    static constexpr std::string_view kEnd = ".com\n";
+    const std::size_t prefix = std::size_t(kSitePrefix.size());
+    // "l\tcode\thttp://www.PREFIX-NAME-code.com\n", written in place: the command
+    // line codes millions of names, and piecewise appends cost more than the coding.
+    const std::size_t line = 6 + kScheme.size() + prefix + 1 + size + 1 + 3 + kEnd.size();
+    const qsizetype at = out.size();
+    out.resize(at + qsizetype(4 * line));
+    char *to = out.data() + at;
+    const auto put = [&to](const char *from, std::size_t bytes) {
+        std::memcpy(to, from, bytes);
+        to += bytes;
+    };
     for (const CodeChars &code : codes) {
-        out.append(code[0]).append('\t').append(code.data(), 3);
-        out.append(kAddressStart.data(), qsizetype(kAddressStart.size()));
-        out.append(kSitePrefix.data(), kSitePrefix.size()).append('-');
-        out.append(lowerName.data(), qsizetype(size)).append('-').append(code.data(), 3);
-        out.append(".com\n", 5);
+        *to++ = code[0];
+        *to++ = '\t';
+        put(code.data(), 3);
+        *to++ = '\t';
+        put(kScheme.data(), kScheme.size());
+        put(kSitePrefix.data(), prefix);
+        *to++ = '-';
+        put(lower.data(), size);
+        *to++ = '-';
+        put(code.data(), 3);
+        put(kEnd.data(), kEnd.size());
     }
 }
 
