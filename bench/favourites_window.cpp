@@ -84,8 +84,8 @@ int main(int argc, char **argv)
     ModTessaron state;
     QuietDesktop desktop;
     NoNavigator navigator;
-    auto *window =
-        new FavouritesWindow(Lang::English, AppContext{state, desktop, navigator, programDir.path()});
+    auto *window = new FavouritesWindow(Lang::English,
+                                        AppContext{state, desktop, navigator, programDir.path()});
     window->show();
     settle();
 
