@@ -3,10 +3,9 @@
 // to the next or previous name. Each should cost the same whatever the store's
 // size, but figure mode, which reads every name once.
 #include "bench/benchstores.h"
+#include "bench/quietdesktop.h"
 #include "core/coding/modtessaron.h"
-#include "core/desktop.h"
 #include "core/models/favouritesmodel.h"
-#include "core/models/navigator.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,31 +18,6 @@ using namespace tessaron;
 namespace {
 
 // Answers Yes and shows nothing.
-class QuietDesktop : public Desktop {
-public:
-    void message(QObject *, const QString &) override {}
-    bool question(QObject *, const QString &) override { return true; }
-    bool startBrowser(const QString &, const QString &) override { return true; }
-    bool openAddress(const QString &) override { return true; }
-    void help(QObject *, const QString &, HelpCommand, int) override {}
-    void keepInFront(QObject *, bool) override {}
-    PrintResult printPage(QObject *, const QString &, const PageDrawer &) override
-    {
-        return PrintResult::Printed;
-    }
-    SaveResult savePageAsPdf(QObject *, const QString &, const PageDrawer &) override
-    {
-        return SaveResult::Cancelled;
-    }
-};
-
-class NoNavigator : public Navigator {
-public:
-    bool canShow(WindowKind) const override { return false; }
-    bool show(WindowKind, Lang) override { return false; }
-    void exitNow() override {}
-};
-
 // A favourites model on a program directory whose store has `rows` rows.
 struct Favourites {
     ModTessaron state;

@@ -4,9 +4,8 @@
 // drop-down and closes the window, each step timed until nothing more is to be
 // done, and prints "figure_ms dropdown_ms close_ms rss_after_figure_mib
 // rss_after_close_mib". bench/window.py runs it on stores of 10^3 and 10^6 rows.
+#include "bench/quietdesktop.h"
 #include "core/coding/modtessaron.h"
-#include "core/desktop.h"
-#include "core/models/navigator.h"
 #include "gui/favourites/favouriteswindow.h"
 #include "gui/widgets/clickablelabel.h"
 
@@ -23,34 +22,6 @@
 using namespace tessaron;
 
 namespace {
-
-class QuietDesktop : public Desktop {
-public:
-    void message(QObject *, const QString &text) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    bool question(QObject *, const QString &) override { return true; }
-    bool startBrowser(const QString &, const QString &) override { return true; }
-    bool openAddress(const QString &) override { return true; }
-    void help(QObject *, const QString &, HelpCommand, int) override {}
-    void keepInFront(QObject *, bool) override {}
-    PrintResult printPage(QObject *, const QString &, const PageDrawer &) override
-    {
-        return PrintResult::Printed;
-    }
-    SaveResult savePageAsPdf(QObject *, const QString &, const PageDrawer &) override
-    {
-        return SaveResult::Cancelled;
-    }
-};
-
-class NoNavigator : public Navigator {
-public:
-    bool canShow(WindowKind) const override { return false; }
-    bool show(WindowKind, Lang) override { return false; }
-    void exitNow() override {}
-};
 
 // Runs the event loop until it has nothing left to do.
 void settle()
@@ -82,7 +53,7 @@ int main(int argc, char **argv)
     QTemporaryDir programDir;
     QFile::link(QFile::decodeName(argv[1]), programDir.filePath(QStringLiteral("TESSARON.MDB")));
     ModTessaron state;
-    QuietDesktop desktop;
+    QuietDesktop desktop(true);
     NoNavigator navigator;
     auto *window = new FavouritesWindow(Lang::English,
                                         AppContext{state, desktop, navigator, programDir.path()});
