@@ -54,7 +54,10 @@ void RegistersWindow::createControls()
 
     const QStringList registers = model()->registers();
     for (std::size_t i = 0; i < m_registers.size(); ++i) {
-        auto *label = new QLabel(registers.value(int(i)), client);
+        // A register holds the typed name: shown as the text it is, never as markup.
+        auto *label = new QLabel(client);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(registers.value(int(i)));
         label->setObjectName(texts.labelPrefix + QString::number(i + 1));
         label->setGeometry(rectFromTwips(texts.labels[i]));
         label->setFont(arial({11.25, true}));
