@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite
+    qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite qt6-translations-l10n libcups2-dev
     libbenchmark-dev libsqlite3-dev
     fonts-liberation2
     xvfb xauth xdg-utils sqlite3

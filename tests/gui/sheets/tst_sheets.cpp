@@ -49,6 +49,8 @@ private Q_SLOTS:
     void registersPageHoldsTheRegistersAtTheirPlaces();
     void symbologyPageHoldsItsTextsAsText();
     void noPrinterOffersAPdfFile();
+    void printerFaultsAreSaidInTheSheetsLanguage_data();
+    void printerFaultsAreSaidInTheSheetsLanguage();
     void helpTopics();
 };
 
@@ -218,7 +220,8 @@ void TestSheets::noPrinterOffersAPdfFile()
     app.desktop.answer = false;
     print->trigger(); // No: nothing more
     app.desktop.answer = true;
-    app.desktop.saveResult = SaveResult::Failed;
+    app.desktop.saveOutcome = {SaveResult::Failed, "/media/cd/Registers.pdf", FileFault::ReadOnly,
+                               "Read-only file system"};
     print->trigger();
     app.desktop.printResult = PrintResult::Failed;
     print->trigger();
@@ -227,8 +230,75 @@ void TestSheets::noPrinterOffersAPdfFile()
     QCOMPARE(app.desktop.questions, QStringList(3, offer));
     QCOMPARE(app.desktop.savedAs, QStringList(2, "Registers.pdf"));
     QCOMPARE(app.desktop.messages,
-             (QStringList{"The PDF file could not be saved.", "The page could not be printed."}));
+             (QStringList{"The PDF file /media/cd/Registers.pdf could not be saved: the disk is "
+                          "read-only.",
+                          "The page could not be printed."}));
     QVERIFY(app.app.registry().window(WindowKind::Registers, Lang::English));
+}
+
+void TestSheets::printerFaultsAreSaidInTheSheetsLanguage_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("question"); // before sending; empty when the page is sent
+    QTest::addColumn<int>("fault");        // -1: none after sending
+    QTest::addColumn<QString>("message");
+    QTest::newRow("es stopped queue")
+        << int(Lang::Spanish) << int(PrintResult::PrinterStopped)
+        << "La impresora predeterminada, Oficina, está detenida. ¿Quiere guardar la página como "
+           "archivo PDF?"
+        << -1 << "";
+    QTest::newRow("en rejecting queue")
+        << int(Lang::English) << int(PrintResult::PrinterRejecting)
+        << "The default printer, Oficina, is not accepting jobs. Do you want to keep the page as "
+           "a PDF file?"
+        << -1 << "";
+    QTest::newRow("es job aborted")
+        << int(Lang::Spanish) << int(PrintResult::Printed) << "" << int(JobFault::Aborted)
+        << "La impresora Oficina ha abandonado el trabajo: la página no se ha impreso.";
+    QTest::newRow("en job stopped")
+        << int(Lang::English) << int(PrintResult::Printed) << "" << int(JobFault::Stopped)
+        << "The printer Oficina stopped the job: the page was not printed.";
+    QTest::newRow("en job cancelled")
+        << int(Lang::English) << int(PrintResult::Printed) << "" << int(JobFault::Cancelled)
+        << "The job on the printer Oficina was cancelled: the page was not printed.";
+    QTest::newRow("es queue stopped with the page")
+        << int(Lang::Spanish) << int(PrintResult::Printed) << "" << int(JobFault::PrinterStopped)
+        << "La impresora Oficina se ha detenido: la página espera en su cola sin imprimirse.";
+}
+
+void TestSheets::printerFaultsAreSaidInTheSheetsLanguage()
+{
+    QFETCH(int, lang);
+    QFETCH(int, result);
+    QFETCH(QString, question);
+    QFETCH(int, fault);
+    QFETCH(QString, message);
+    TestApp app;
+    app.desktop.printResult = PrintResult(result);
+    app.desktop.printer = "Oficina";
+    app.desktop.answer = true;
+    auto *w = app.open<SymbologyWindow>(WindowKind::Symbology, Lang(lang));
+    w->findChild<QAction *>(Lang(lang) == Lang::Spanish ? "mnuimprsimb" : "mnuPrint")->trigger();
+    if (question.isEmpty()) {
+        QCOMPARE(app.desktop.questions, QStringList{});
+        QCOMPARE(app.desktop.followed.size(), 1);
+        QCOMPARE(app.desktop.messages, QStringList{}); // nothing until the queue says
+        app.desktop.followed.first()(JobFault(fault), "Oficina");
+        QCOMPARE(app.desktop.messages, QStringList{message});
+    } else {
+        QCOMPARE(app.desktop.questions, QStringList{question});
+        QCOMPARE(app.desktop.savedAs.size(), 1); // the PDF offer, taken
+        QVERIFY(app.desktop.followed.isEmpty());
+    }
+    QVERIFY(app.app.registry().window(WindowKind::Symbology, Lang(lang)));
+    // A report that comes after the sheet has gone is not said to anyone.
+    if (!question.isEmpty())
+        return;
+    w->close();
+    TestApp::settle();
+    app.desktop.followed.first()(JobFault(fault), "Oficina");
+    QCOMPARE(app.desktop.messages.size(), 1);
 }
 
 QTEST_MAIN(TestSheets)
