@@ -54,10 +54,12 @@ void RegistersWindow::createControls()
 
     const QStringList registers = model()->registers();
     for (std::size_t i = 0; i < m_registers.size(); ++i) {
-        auto *label = new QLabel(registers.value(int(i)), client);
+        auto *label = new QLabel(client);
         label->setObjectName(texts.labelPrefix + QString::number(i + 1));
+        label->setTextFormat(Qt::PlainText);
+        label->setText(registers.value(int(i)));
         label->setGeometry(rectFromTwips(texts.labels[i]));
-        label->setFont(arial({11.25, true}));
+        label->setFont(letterForLetter(arial({11.25, true})));
         setColour(label, QPalette::WindowText, kDarkBlue);
         m_registers[i] = label;
     }

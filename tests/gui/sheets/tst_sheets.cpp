@@ -49,6 +49,9 @@ private Q_SLOTS:
     void registersPageHoldsTheRegistersAtTheirPlaces();
     void symbologyPageHoldsItsTextsAsText();
     void noPrinterOffersAPdfFile();
+    void registersAreWrittenLetterForLetter_data();
+    void registersAreWrittenLetterForLetter();
+    void registersPageLinesShowAtLowResolution();
     void printerFaultsAreSaidInTheSheetsLanguage_data();
     void printerFaultsAreSaidInTheSheetsLanguage();
     void helpTopics();
@@ -234,6 +237,80 @@ void TestSheets::noPrinterOffersAPdfFile()
                           "read-only.",
                           "The page could not be printed."}));
     QVERIFY(app.app.registry().window(WindowKind::Registers, Lang::English));
+}
+
+void TestSheets::registersAreWrittenLetterForLetter_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("name");
+    // Names and codes whose letters a face would join: ffi, fi, fl, ff, ffl.
+    QTest::newRow("es office-fiesta-flow") << int(Lang::Spanish) << "office-fiesta-flow";
+    QTest::newRow("en waffle-shuffle") << int(Lang::English) << "waffle-shuffle";
+    QTest::newRow("es code pfl") << int(Lang::Spanish) << "sq";
+    QTest::newRow("en code pff") << int(Lang::English) << "sv";
+    QTest::newRow("en code cfi") << int(Lang::English) << "ao";
+}
+
+void TestSheets::registersAreWrittenLetterForLetter()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, name);
+    TestApp app;
+    QTemporaryDir pages;
+    app.desktop.pageFolder = pages.path();
+    app.desktop.pageDrawing = drawIntoPdf;
+    auto *main = app.open<MainWindow>(WindowKind::Main, Lang(lang));
+    QTest::keyClicks(main->findChild<QLineEdit *>(boxOf(Lang(lang))), name);
+    main->findChild<QPushButton *>("Command2")->click();
+    QWidget *w = app.app.registry().window(WindowKind::Registers, Lang(lang));
+    w->findChild<QAction *>(Lang(lang) == Lang::Spanish ? "mnureg" : "mnuregisters")->trigger();
+    const QStringList words = pdfWords(app.desktop.pages.value(0));
+    if (words.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QCOMPARE(words.size(), 5);
+    const QString prefix = Lang(lang) == Lang::Spanish ? "lblReg_Ad" : "lblaReg_Ad";
+    for (Family family : kFamilies) {
+        const int n = int(family) + 1;
+        const QString shown = w->findChild<QLabel *>(prefix + QString::number(n))->text();
+        QCOMPARE(shown, "www.tessaron-" + name + "-" + figureCode(family, name) + ".com");
+        // Copied from the PDF file, the register is the address as the window shows it.
+        QCOMPARE(words[n - 1].split(u' ').first(), shown);
+    }
+}
+
+void TestSheets::registersPageLinesShowAtLowResolution()
+{
+    TestApp app;
+    QTemporaryDir pages;
+    app.desktop.pageFolder = pages.path();
+    app.desktop.pageDrawing = drawIntoPdf;
+    app.open<RegistersWindow>(WindowKind::Registers, Lang::English)
+        ->findChild<QAction *>("mnuregisters")
+        ->trigger();
+    // The page at 72 dots an inch, one dot a point, in grey levels.
+    QProcess render;
+    render.start("pdftoppm", {"-r", "72", "-gray", "-singlefile", app.desktop.pages.value(0),
+                              pages.filePath("page")});
+    if (!render.waitForFinished(20000) || render.exitCode() != 0)
+        QSKIP("pdftoppm (poppler-utils) is not installed");
+    const QImage page(pages.filePath("page.pgm"));
+    QVERIFY(!page.isNull());
+    const double dotsPerCm = 72 / 2.54;
+    // Each side of the rectangle from (1.5, 1.5) to (4.0, 2.5) cm, and the
+    // triangle's base at y 6.5 cm: the darkest dot across the line, along it.
+    const struct {
+        double x0, x1, y;
+    } lines[] = {{1.7, 3.8, 1.5}, {1.7, 3.8, 2.5}, {1.7, 3.8, 6.5}};
+    for (const auto &line : lines) {
+        const int y = qRound(line.y * dotsPerCm);
+        for (int x = qRound(line.x0 * dotsPerCm); x <= qRound(line.x1 * dotsPerCm); ++x) {
+            int darkest = 255;
+            for (int dy = -2; dy <= 2; ++dy)
+                darkest = std::min(darkest, qGray(page.pixel(x, y + dy)));
+            QVERIFY2(darkest < 128,
+                     qPrintable(QStringLiteral("x %1 y %2: %3").arg(x).arg(y).arg(darkest)));
+        }
+    }
 }
 
 void TestSheets::printerFaultsAreSaidInTheSheetsLanguage_data()
