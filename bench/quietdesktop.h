@@ -27,13 +27,14 @@ public:
     bool openAddress(const QString &) override { return true; }
     void help(QObject *, const QString &, HelpCommand, int) override {}
     void keepInFront(QObject *, bool) override {}
-    PrintResult printPage(QObject *, const QString &, const PageDrawer &) override
+    PrintOutcome printPage(QObject *, const QString &, const PageDrawer &,
+                           const JobFaultReport &) override
     {
-        return PrintResult::Printed;
+        return {};
     }
-    SaveResult savePageAsPdf(QObject *, const QString &, const PageDrawer &) override
+    PdfOutcome savePageAsPdf(QObject *, const QString &, const PageDrawer &) override
     {
-        return SaveResult::Cancelled;
+        return {SaveResult::Cancelled, {}, FileFault::None, {}};
     }
 
 private:

@@ -14,6 +14,7 @@ set -euo pipefail
 run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6svg6 qt6-wayland libsqlite3-dev
+    qt6-translations-l10n libcups2-dev
     fonts-liberation2 xdg-utils
 )
 test_packages=(

@@ -20,8 +20,32 @@ enum class HelpCommand {
 // the paper's corner in a PDF file), and `dotsPerInch` the device's resolution.
 using PageDrawer = std::function<void(QPainter &painter, double dotsPerInch)>;
 
-enum class PrintResult { Printed, NoPrinter, Failed };
+// What became of a page before it reached the queue. A stopped queue, or one
+// that refuses jobs, would only keep the page waiting or lose it: it is not sent.
+enum class PrintResult { Printed, NoPrinter, PrinterStopped, PrinterRejecting, Failed };
+struct PrintOutcome {
+    PrintResult result = PrintResult::Printed;
+    QString printer; // the default queue's name, when there is one
+};
+
+// What a queue did with a page it took, seen while the job is followed.
+enum class JobFault {
+    Stopped,        // the queue stopped the job
+    Aborted,        // the queue gave the job up
+    Cancelled,      // someone cancelled it
+    PrinterStopped, // the queue itself stopped, the job still in it
+};
+using JobFaultReport = std::function<void(JobFault fault, const QString &printer)>;
+
 enum class SaveResult { Saved, Cancelled, Failed };
+// Why a file could not be written.
+enum class FileFault { None, AccessDenied, NoSuchFolder, ReadOnly, DiskFull, IsAFolder, Other };
+struct PdfOutcome {
+    SaveResult result = SaveResult::Saved;
+    QString path; // the file chosen, when one was
+    FileFault fault = FileFault::None;
+    QString systemReason; // the system's own words, for a fault named Other
+};
 
 // Everything the program asks of the desktop. The real implementation talks to
 // the system; tests hand the windows a fake that records what was asked. The
@@ -45,12 +69,15 @@ public:
     // Keeps a window in front of the others, or releases it.
     virtual void keepInFront(QObject *window, bool inFront) = 0;
     // Prints one page, as a document of its own, on the default printer, with no
-    // dialog; NoPrinter when there is no default printer.
-    virtual PrintResult printPage(QObject *window, const QString &documentName,
-                                  const PageDrawer &draw) = 0;
+    // dialog; NoPrinter when there is no default printer, and the page is not sent
+    // to a queue that is stopped or refuses jobs. A page that was sent is followed
+    // for a few seconds, without waiting here: `onFault` is called later, once, if
+    // the queue does not print it.
+    virtual PrintOutcome printPage(QObject *window, const QString &documentName,
+                                   const PageDrawer &draw, const JobFaultReport &onFault) = 0;
     // Asks where to keep the page as a PDF file, `suggestedName` offered first,
     // and writes it there.
-    virtual SaveResult savePageAsPdf(QObject *window, const QString &suggestedName,
+    virtual PdfOutcome savePageAsPdf(QObject *window, const QString &suggestedName,
                                      const PageDrawer &draw) = 0;
 };
 

@@ -1,9 +1,12 @@
 #include "gui/systemdesktop.h"
 
+#include "gui/app/windowlanguage.h"
 #include "gui/help/helpviewer.h"
+#include "gui/printing/printqueue.h"
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -14,6 +17,11 @@
 #include <QProcess>
 #include <QUrl>
 #include <QWindow>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tessaron {
 
@@ -36,7 +44,8 @@ int showBox(QObject *window, const QString &text, QMessageBox::StandardButtons b
 {
     QPointer<QMessageBox> box =
         new QMessageBox(QMessageBox::NoIcon, kTitle, text, buttons, asWidget(window));
-    // A message may quote a stored name: it is shown as the text it is, never as markup.
+    // A message may quote a stored name, a file or a queue: shown as the text it
+    // is, never as markup.
     box->setTextFormat(Qt::PlainText);
     const int pressed = box->exec();
     delete box.data();
@@ -45,18 +54,31 @@ int showBox(QObject *window, const QString &text, QMessageBox::StandardButtons b
 
 } // namespace
 
+SystemDesktop::SystemDesktop()
+{
+    m_qtTranslations.followFocus();
+}
+
 SystemDesktop::~SystemDesktop()
 {
     delete m_helpViewer;
 }
 
+void SystemDesktop::speakLanguageOf(QObject *window)
+{
+    if (const std::optional<Lang> lang = windowLanguage(window))
+        m_qtTranslations.use(*lang);
+}
+
 void SystemDesktop::message(QObject *window, const QString &text)
 {
+    speakLanguageOf(window);
     showBox(window, text, QMessageBox::Ok);
 }
 
 bool SystemDesktop::question(QObject *window, const QString &text)
 {
+    speakLanguageOf(window);
     return showBox(window, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -72,13 +94,16 @@ bool SystemDesktop::openAddress(const QString &address)
     return QDesktopServices::openUrl(QUrl(address));
 }
 
-void SystemDesktop::help(QObject *, const QString &helpFile, HelpCommand command, int data)
+void SystemDesktop::help(QObject *window, const QString &helpFile, HelpCommand command, int data)
 {
     // The viewer stands on its own, as a separate help program would: closing the
     // window that asked for help leaves it open.
     if (!m_helpViewer)
         m_helpViewer = new HelpViewer;
-    m_helpViewer->showHelp(helpFile, command, data);
+    const Lang lang =
+        windowLanguage(window).value_or(helpFileLanguage(helpFile).value_or(Lang::Spanish));
+    m_qtTranslations.use(lang);
+    m_helpViewer->showHelp(helpFile, command, data, lang);
 }
 
 void SystemDesktop::keepInFront(QObject *object, bool inFront)
@@ -97,6 +122,10 @@ void SystemDesktop::keepInFront(QObject *object, bool inFront)
 
 namespace {
 
+// How long a sent page is followed in its queue: long enough for a local queue to
+// take it to its device, short enough that the program forgets it soon.
+constexpr int kFollowJobMs = 10000;
+
 // Draws the page on an open printer, from the top left of its printable area.
 bool drawOn(QPrinter &printer, const PageDrawer &draw)
 {
@@ -110,31 +139,94 @@ bool drawOn(QPrinter &printer, const PageDrawer &draw)
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
+FileFault faultOf(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return FileFault::AccessDenied;
+    case ENOENT:
+    case ENOTDIR:
+        return FileFault::NoSuchFolder;
+    case EROFS:
+        return FileFault::ReadOnly;
+    case ENOSPC:
+    case EDQUOT:
+        return FileFault::DiskFull;
+    case EISDIR:
+        return FileFault::IsAFolder;
+    default:
+        return FileFault::Other;
+    }
+}
+
+// Whether `path` can be written, tried as the PDF writer will: Qt's writer only
+// says that it could not begin, and says that on standard error. A file that was
+// not there before is left out again.
+PdfOutcome tryWriting(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    const bool existed = ::access(native.constData(), F_OK) == 0;
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        const int error = errno;
+        return {SaveResult::Failed, path, faultOf(error),
+                QString::fromLocal8Bit(std::strerror(error))};
+    }
+    ::close(fd);
+    if (!existed)
+        ::unlink(native.constData());
+    return {SaveResult::Saved, path, FileFault::None, {}};
+}
+
 } // namespace
 
-PrintResult SystemDesktop::printPage(QObject *, const QString &documentName, const PageDrawer &draw)
+PrintOutcome SystemDesktop::printPage(QObject *, const QString &documentName,
+                                      const PageDrawer &draw, const JobFaultReport &onFault)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        return PrintResult::NoPrinter;
+        return {PrintResult::NoPrinter, {}};
+    const QString queue = info.printerName();
+    const QueueState state = queueState(queue);
+    if (state.known && state.stopped)
+        return {PrintResult::PrinterStopped, queue};
+    if (state.known && !state.accepting)
+        return {PrintResult::PrinterRejecting, queue};
+    const int lastJob = lastJobId(queue);
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(documentName);
-    return drawOn(printer, draw) ? PrintResult::Printed : PrintResult::Failed;
+    if (!drawOn(printer, draw))
+        return {PrintResult::Failed, queue};
+    new JobFollower(queue, lastJob, documentName, onFault, kFollowJobMs);
+    return {PrintResult::Printed, queue};
 }
 
-SaveResult SystemDesktop::savePageAsPdf(QObject *window, const QString &suggestedName,
+PdfOutcome SystemDesktop::savePageAsPdf(QObject *window, const QString &suggestedName,
                                         const PageDrawer &draw)
 {
-    const QString path =
-        QFileDialog::getSaveFileName(asWidget(window), kTitle, QDir::home().filePath(suggestedName),
-                                     QStringLiteral("PDF (*.pdf)"));
+    speakLanguageOf(window);
+    // Qt's own dialog, whose words follow the window's language; a desktop's
+    // dialog would speak the desktop's.
+    const QString path = QFileDialog::getSaveFileName(
+        asWidget(window), kTitle, QDir::home().filePath(suggestedName),
+        QStringLiteral("PDF (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
-        return SaveResult::Cancelled;
+        return {SaveResult::Cancelled, {}, FileFault::None, {}};
+    PdfOutcome outcome = tryWriting(path);
+    if (outcome.result == SaveResult::Failed)
+        return outcome;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setDocName(QFileInfo(path).completeBaseName());
-    return drawOn(printer, draw) ? SaveResult::Saved : SaveResult::Failed;
+    if (drawOn(printer, draw) && QFileInfo(path).size() > 0)
+        return outcome;
+    // Written in part, as when the disk fills: what the system says now.
+    outcome = tryWriting(path);
+    if (outcome.result == SaveResult::Saved)
+        outcome = {SaveResult::Failed, path, FileFault::Other, {}};
+    return outcome;
 }
 
 } // namespace tessaron

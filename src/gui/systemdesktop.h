@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/desktop.h"
+#include "gui/app/qttranslations.h"
 
 #include <QPointer>
 
@@ -8,10 +9,12 @@ namespace tessaron {
 
 class HelpViewer;
 
-// The Desktop of a running program: real message boxes, processes and help.
+// The Desktop of a running program: real message boxes, processes, help and
+// printing. Its boxes and dialogs speak the language of the window that asks,
+// Qt's own words included.
 class SystemDesktop : public Desktop {
 public:
-    SystemDesktop() = default;
+    SystemDesktop();
     ~SystemDesktop() override;
 
     void message(QObject *window, const QString &text) override;
@@ -20,12 +23,16 @@ public:
     bool openAddress(const QString &address) override;
     void help(QObject *window, const QString &helpFile, HelpCommand command, int data) override;
     void keepInFront(QObject *window, bool inFront) override;
-    PrintResult printPage(QObject *window, const QString &documentName,
-                          const PageDrawer &draw) override;
-    SaveResult savePageAsPdf(QObject *window, const QString &suggestedName,
+    PrintOutcome printPage(QObject *window, const QString &documentName, const PageDrawer &draw,
+                           const JobFaultReport &onFault) override;
+    PdfOutcome savePageAsPdf(QObject *window, const QString &suggestedName,
                              const PageDrawer &draw) override;
 
 private:
+    // Qt's words in the language of `window`'s twin, before a box or a dialog is made.
+    void speakLanguageOf(QObject *window);
+
+    QtTranslations m_qtTranslations;
     QPointer<HelpViewer> m_helpViewer;
 };
 

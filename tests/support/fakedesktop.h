@@ -66,26 +66,32 @@ public:
     // Each printed page is drawn into a PDF file of its own when `pageFolder` is set.
     QString pageFolder;
     tessaron::PrintResult printResult = tessaron::PrintResult::Printed;
-    tessaron::SaveResult saveResult = tessaron::SaveResult::Saved;
+    QString printer = QStringLiteral("Queue");
+    tessaron::PdfOutcome saveOutcome;
     QStringList printed; // document names
     QStringList savedAs; // suggested names
     QStringList pages;   // the PDF files drawn
+    // The fault reports of the pages sent, for a test to call as a queue would.
+    QList<tessaron::JobFaultReport> followed;
 
-    tessaron::PrintResult printPage(QObject *, const QString &documentName,
-                                    const tessaron::PageDrawer &draw) override
+    tessaron::PrintOutcome printPage(QObject *, const QString &documentName,
+                                     const tessaron::PageDrawer &draw,
+                                     const tessaron::JobFaultReport &onFault) override
     {
         printed << documentName;
-        if (printResult == tessaron::PrintResult::Printed)
+        if (printResult == tessaron::PrintResult::Printed) {
             drawPage(draw);
-        return printResult;
+            followed << onFault;
+        }
+        return {printResult, printer};
     }
-    tessaron::SaveResult savePageAsPdf(QObject *, const QString &suggestedName,
+    tessaron::PdfOutcome savePageAsPdf(QObject *, const QString &suggestedName,
                                        const tessaron::PageDrawer &draw) override
     {
         savedAs << suggestedName;
-        if (saveResult == tessaron::SaveResult::Saved)
+        if (saveOutcome.result == tessaron::SaveResult::Saved)
             drawPage(draw);
-        return saveResult;
+        return saveOutcome;
     }
 
 private:

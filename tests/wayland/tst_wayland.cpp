@@ -109,7 +109,8 @@ void TestWayland::everyWindowOpensAndCloses()
 void TestWayland::theHelpWindowOpens()
 {
     HelpViewer viewer;
-    viewer.showHelp(QStringLiteral(TESSARON_HELP_DIR "/help.hlp"), HelpCommand::Topic, 400);
+    viewer.showHelp(QStringLiteral(TESSARON_HELP_DIR "/help.hlp"), HelpCommand::Topic, 400,
+                    Lang::English);
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     QVERIFY(viewer.windowHandle()->handle());

@@ -5,6 +5,7 @@
 #include "core/texts/mainwindowtexts.h"
 
 #include <QDir>
+#include <QPointer>
 
 namespace tessaron {
 
@@ -24,19 +25,81 @@ QStringList SheetModel::registers() const
 void SheetModel::print(const QString &documentName, const PageDrawer &draw)
 {
     Desktop &desktop = m_context.desktop;
-    switch (desktop.printPage(parent(), documentName, draw)) {
+    // A fault found after the page left is said by the sheet while it is open.
+    const QPointer<SheetModel> self(this);
+    const PrintOutcome outcome = desktop.printPage(parent(), documentName, draw,
+                                                   [self](JobFault fault, const QString &printer) {
+                                                       if (self)
+                                                           self->reportJobFault(fault, printer);
+                                                   });
+    switch (outcome.result) {
     case PrintResult::Printed:
         return;
     case PrintResult::Failed:
         desktop.message(parent(), m_printing.printFailed);
         return;
     case PrintResult::NoPrinter:
-        if (desktop.question(parent(), m_printing.noPrinter) &&
-            desktop.savePageAsPdf(parent(), documentName + QStringLiteral(".pdf"), draw) ==
-                SaveResult::Failed)
-            desktop.message(parent(), m_printing.pdfFailed);
+        offerPdf(m_printing.noPrinter, documentName, draw);
+        return;
+    case PrintResult::PrinterStopped:
+        offerPdf(m_printing.printerStopped.arg(outcome.printer), documentName, draw);
+        return;
+    case PrintResult::PrinterRejecting:
+        offerPdf(m_printing.printerRejecting.arg(outcome.printer), documentName, draw);
         return;
     }
+}
+
+void SheetModel::offerPdf(const QString &question, const QString &documentName,
+                          const PageDrawer &draw)
+{
+    Desktop &desktop = m_context.desktop;
+    if (!desktop.question(parent(), question))
+        return;
+    const PdfOutcome saved =
+        desktop.savePageAsPdf(parent(), documentName + QStringLiteral(".pdf"), draw);
+    if (saved.result == SaveResult::Failed)
+        desktop.message(parent(), m_printing.pdfFailed.arg(QDir::toNativeSeparators(saved.path),
+                                                           fileFaultText(saved)));
+}
+
+QString SheetModel::fileFaultText(const PdfOutcome &saved) const
+{
+    switch (saved.fault) {
+    case FileFault::AccessDenied:
+        return m_printing.accessDenied;
+    case FileFault::NoSuchFolder:
+        return m_printing.noSuchFolder;
+    case FileFault::ReadOnly:
+        return m_printing.readOnly;
+    case FileFault::DiskFull:
+        return m_printing.diskFull;
+    case FileFault::IsAFolder:
+        return m_printing.isAFolder;
+    case FileFault::None:
+    case FileFault::Other:
+        break;
+    }
+    return saved.systemReason;
+}
+
+void SheetModel::reportJobFault(JobFault fault, const QString &printer)
+{
+    const QString *text = &m_printing.jobStopped;
+    switch (fault) {
+    case JobFault::Stopped:
+        break;
+    case JobFault::Aborted:
+        text = &m_printing.jobAborted;
+        break;
+    case JobFault::Cancelled:
+        text = &m_printing.jobCancelled;
+        break;
+    case JobFault::PrinterStopped:
+        text = &m_printing.queueStopped;
+        break;
+    }
+    m_context.desktop.message(parent(), text->arg(printer));
 }
 
 void SheetModel::help()

@@ -23,13 +23,18 @@ public:
     // `RegistreR` ... `RegistreP`, as the opening step left them.
     [[nodiscard]] QStringList registers() const;
     // Prints the page `draw` draws as one document on the default printer. With
-    // none, offers to keep it as a PDF file named after the document; a failure
-    // is said. The sheet stays open whatever happens.
+    // none, or with a queue that is stopped or refuses jobs, offers to keep it as
+    // a PDF file named after the document; a failure is said, and so is a job the
+    // queue stops or gives up afterwards. The sheet stays open whatever happens.
     void print(const QString &documentName, const PageDrawer &draw);
     // F1: the sheet's topic in the help file of its language.
     void help();
 
 private:
+    void offerPdf(const QString &question, const QString &documentName, const PageDrawer &draw);
+    [[nodiscard]] QString fileFaultText(const PdfOutcome &saved) const;
+    void reportJobFault(JobFault fault, const QString &printer);
+
     Lang m_lang;
     AppContext m_context;
     int m_helpTopic;

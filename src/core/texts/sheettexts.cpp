@@ -4,18 +4,41 @@ namespace tessaron {
 
 namespace {
 
+// clang-format off
 const PrintTexts kSpanishPrinting{
-    QStringLiteral("No hay ninguna impresora predeterminada. ¿Quiere guardar la página como "
-                   "archivo PDF?"),
+    QStringLiteral("No hay ninguna impresora predeterminada. ¿Quiere guardar la página como archivo PDF?"),
+    QStringLiteral("La impresora predeterminada, %1, está detenida. ¿Quiere guardar la página como archivo PDF?"),
+    QStringLiteral("La impresora predeterminada, %1, no acepta trabajos. ¿Quiere guardar la página como archivo PDF?"),
     QStringLiteral("No se ha podido imprimir la página."),
-    QStringLiteral("No se ha podido guardar el archivo PDF."),
+    QStringLiteral("La impresora %1 ha detenido el trabajo: la página no se ha impreso."),
+    QStringLiteral("La impresora %1 ha abandonado el trabajo: la página no se ha impreso."),
+    QStringLiteral("Se ha cancelado el trabajo de la impresora %1: la página no se ha impreso."),
+    QStringLiteral("La impresora %1 se ha detenido: la página espera en su cola sin imprimirse."),
+    QStringLiteral("No se ha podido guardar el archivo PDF %1: %2."),
+    QStringLiteral("no tiene permiso para escribir ahí"),
+    QStringLiteral("la carpeta no existe"),
+    QStringLiteral("el disco es de solo lectura"),
+    QStringLiteral("no queda espacio en el disco"),
+    QStringLiteral("es una carpeta"),
 };
 
 const PrintTexts kEnglishPrinting{
     QStringLiteral("There is no default printer. Do you want to keep the page as a PDF file?"),
+    QStringLiteral("The default printer, %1, is stopped. Do you want to keep the page as a PDF file?"),
+    QStringLiteral("The default printer, %1, is not accepting jobs. Do you want to keep the page as a PDF file?"),
     QStringLiteral("The page could not be printed."),
-    QStringLiteral("The PDF file could not be saved."),
+    QStringLiteral("The printer %1 stopped the job: the page was not printed."),
+    QStringLiteral("The printer %1 aborted the job: the page was not printed."),
+    QStringLiteral("The job on the printer %1 was cancelled: the page was not printed."),
+    QStringLiteral("The printer %1 has stopped: the page waits in its queue, not printed."),
+    QStringLiteral("The PDF file %1 could not be saved: %2."),
+    QStringLiteral("you may not write there"),
+    QStringLiteral("the folder does not exist"),
+    QStringLiteral("the disk is read-only"),
+    QStringLiteral("the disk is full"),
+    QStringLiteral("it is a folder"),
 };
+// clang-format on
 
 // clang-format off
 RegistersTexts spanishRegisters()

@@ -12,9 +12,20 @@ namespace tessaron {
 
 // What a sheet says about printing, in its twin's language.
 struct PrintTexts {
-    QString noPrinter; // a question: keep the page as a PDF file instead?
+    QString noPrinter;        // a question: keep the page as a PDF file instead?
+    QString printerStopped;   // the same question for a stopped queue; %1 the queue
+    QString printerRejecting; // and for one that refuses jobs; %1 the queue
     QString printFailed;
-    QString pdfFailed;
+    QString jobStopped;   // %1 the queue
+    QString jobAborted;   // %1 the queue
+    QString jobCancelled; // %1 the queue
+    QString queueStopped; // the queue stopped with the page in it; %1 the queue
+    QString pdfFailed;    // %1 the file, %2 the reason
+    QString accessDenied; // the reasons
+    QString noSuchFolder;
+    QString readOnly;
+    QString diskFull;
+    QString isAFolder;
 };
 
 // A text of a sheet at its place (twips).

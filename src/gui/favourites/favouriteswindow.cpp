@@ -343,12 +343,15 @@ void FavouritesWindow::load()
 {
     const FavouritesTexts &texts = m_model->texts();
     const QSize client = rectFromTwips(0, 0, texts.clientWidth, texts.clientHeight).size();
-    m_client->setMinimumSize(client);
     const QSize outer(client.width(), client.height() + menuBar()->sizeHint().height());
-    if (texts.sizable)
+    // The sizable twin may be made smaller as well as larger: its controls stay
+    // where they are, and a smaller window shows less of them.
+    if (texts.sizable) {
         resize(outer);
-    else
+    } else {
+        m_client->setMinimumSize(client);
         setFixedSize(outer);
+    }
     centreOnScreen(this);
     showMode(FavouritesModel::Mode::None);
     m_model->load();

@@ -1,5 +1,9 @@
 #include "gui/help/helpviewer.h"
 
+#include "core/texts/helptexts.h"
+#include "gui/app/windowlanguage.h"
+#include "gui/widgets/windowplacement.h"
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,13 +26,16 @@ void HelpViewer::createControls()
     m_indexPane = new QWidget(this);
     m_search = new QLineEdit(m_indexPane);
     m_search->setObjectName(QStringLiteral("helpIndexSearch"));
-    m_search->setAccessibleName(QStringLiteral("Buscar palabra clave / Find a keyword"));
     m_search->setClearButtonEnabled(true);
     m_keywords = new QListWidget(m_indexPane);
     m_keywords->setObjectName(QStringLiteral("helpIndexList"));
     auto *indexLayout = new QVBoxLayout(m_indexPane);
     indexLayout->setContentsMargins(0, 0, 0, 0);
-    indexLayout->addWidget(new QLabel(QStringLiteral("Índice / Index"), m_indexPane));
+    m_indexLabel = new QLabel(m_indexPane);
+    m_indexLabel->setObjectName(QStringLiteral("helpIndexLabel"));
+    m_indexLabel->setTextFormat(Qt::PlainText);
+    m_indexLabel->setBuddy(m_search);
+    indexLayout->addWidget(m_indexLabel);
     indexLayout->addWidget(m_search);
     indexLayout->addWidget(m_keywords);
     m_indexPane->setFixedWidth(230);
@@ -51,25 +58,32 @@ void HelpViewer::createControls()
     connect(m_keywords, &QListWidget::itemClicked, this, &HelpViewer::openSelectedKeyword);
 }
 
-void HelpViewer::load(const QString &helpFile)
+void HelpViewer::setLanguage(Lang lang)
+{
+    const HelpTexts &texts = helpTexts(lang);
+    setWindowTitle(texts.title);
+    setProperty(kLanguageProperty, int(lang));
+    m_indexLabel->setText(texts.index);
+    m_search->setAccessibleName(texts.findKeyword);
+}
+
+void HelpViewer::load(const QString &helpFile, Lang lang)
 {
     if (m_document.isLoaded() && m_document.path() == helpFile)
         return;
     m_document = HelpDocument::load(helpFile);
-    setWindowTitle(QFileInfo(helpFile).fileName());
     if (m_document.isLoaded()) {
         m_browser->setHtml(m_document.html());
     } else {
-        m_browser->setPlainText(
-            QStringLiteral("No se puede abrir el archivo de ayuda / Cannot open the help file:\n\n"
-                           "%1\n\n(%2)")
-                .arg(QFileInfo(helpFile).absoluteFilePath(), m_document.errorString()));
+        m_browser->setPlainText(helpTexts(lang).cannotOpen.arg(
+            QFileInfo(helpFile).absoluteFilePath(), m_document.errorString()));
     }
 }
 
-void HelpViewer::showHelp(const QString &helpFile, HelpCommand command, int topic)
+void HelpViewer::showHelp(const QString &helpFile, HelpCommand command, int topic, Lang lang)
 {
-    load(helpFile);
+    setLanguage(lang);
+    load(helpFile, lang);
     m_indexPane->setVisible(command == HelpCommand::Index && m_document.isLoaded());
     if (!m_document.isLoaded()) {
         m_view = View::Missing;
@@ -87,6 +101,10 @@ void HelpViewer::showHelp(const QString &helpFile, HelpCommand command, int topi
         m_view = View::Contents;
         goTo(QStringLiteral("contents"));
     }
+    // A window that is not up yet is centred as the program's other windows are;
+    // one that is up stays where the user put it.
+    if (!isVisible())
+        centreOnScreen(this);
     show();
     raise();
     activateWindow();

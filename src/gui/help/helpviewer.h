@@ -2,9 +2,11 @@
 
 #include "core/desktop.h"
 #include "core/help/helpdocument.h"
+#include "core/texts/lang.h"
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTextBrowser;
@@ -12,7 +14,8 @@ class QTextBrowser;
 namespace tessaron {
 
 // The program's help window: the contents, the keyword index searched by a
-// partial word, or one topic by number.
+// partial word, or one topic by number. One window serves both languages: it
+// speaks the language of the help file it shows.
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +23,7 @@ public:
 
     explicit HelpViewer(QWidget *parent = nullptr);
 
-    void showHelp(const QString &helpFile, HelpCommand command, int topic);
+    void showHelp(const QString &helpFile, HelpCommand command, int topic, Lang lang);
 
     [[nodiscard]] View view() const { return m_view; }
     [[nodiscard]] QString anchor() const { return m_anchor; }
@@ -28,7 +31,8 @@ public:
 
 private:
     void createControls();
-    void load(const QString &helpFile);
+    void setLanguage(Lang lang);
+    void load(const QString &helpFile, Lang lang);
     void goTo(const QString &anchor);
     void fillIndex(const QString &partial);
     void openSelectedKeyword();
@@ -37,6 +41,7 @@ private:
     View m_view = View::Contents;
     QString m_anchor;
     QWidget *m_indexPane = nullptr;
+    QLabel *m_indexLabel = nullptr;
     QLineEdit *m_search = nullptr;
     QListWidget *m_keywords = nullptr;
     QTextBrowser *m_browser = nullptr;

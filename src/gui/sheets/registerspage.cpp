@@ -1,19 +1,28 @@
 #include "gui/sheets/registerspage.h"
 
+#include "gui/widgets/fonts.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPolygonF>
 
 namespace tessaron {
 
+namespace {
+
+constexpr double kLinePoints = 0.75;
+
+} // namespace
+
 void drawRegistersPage(QPainter &painter, double dotsPerInch, const QStringList &registers)
 {
     const double cm = dotsPerInch / 2.54;
     const auto at = [cm](double x, double y) { return QPointF(x * cm, y * cm); };
-    QFont font;
+    QFont font = letterForLetter(QFont());
     font.setPointSize(12);
     painter.setFont(font);
-    painter.setPen(QPen(Qt::black, 0)); // the thinnest line the printer draws
+    // Thin, but a line every printer shows: three quarters of a point.
+    painter.setPen(QPen(Qt::black, kLinePoints / 72.0 * dotsPerInch));
     painter.setBrush(Qt::NoBrush);
     painter.setRenderHint(QPainter::Antialiasing);
 

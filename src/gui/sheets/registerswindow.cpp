@@ -3,10 +3,12 @@
 #include "core/models/sheetmodel.h"
 #include "core/texts/sheettexts.h"
 #include "gui/sheets/registerspage.h"
+#include "gui/sheets/sheettext.h"
 #include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
+#include "gui/widgets/taborder.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
@@ -54,17 +56,19 @@ void RegistersWindow::createControls()
 
     const QStringList registers = model()->registers();
     for (std::size_t i = 0; i < m_registers.size(); ++i) {
-        // A register holds the typed name: shown as the text it is, never as markup.
-        auto *label = new QLabel(client);
-        label->setTextFormat(Qt::PlainText);
-        label->setText(registers.value(int(i)));
+        // One line at the designed size: a long register shows what fits its
+        // box, and the page prints it in full.
+        auto *label = new SheetText(registers.value(int(i)), rectFromTwips(texts.labels[i]),
+                                    arial({11.25, true}), SheetText::Layout::OneLineKept, client);
         label->setObjectName(texts.labelPrefix + QString::number(i + 1));
-        label->setGeometry(rectFromTwips(texts.labels[i]));
-        label->setFont(arial({11.25, true}));
         setColour(label, QPalette::WindowText, kDarkBlue);
         m_registers[i] = label;
     }
     createInstructions(client);
+    // Read as two columns: the registers, then the panel that explains them.
+    QList<QWidget *> order(m_registers.cbegin(), m_registers.cend());
+    order << m_instructions;
+    chainTabOrder(order);
 }
 
 void RegistersWindow::createInstructions(QWidget *client)
@@ -74,22 +78,21 @@ void RegistersWindow::createInstructions(QWidget *client)
         return;
     QFont bold = controlFont();
     bold.setBold(true);
-    for (const PlacedText &placed : texts.instructions) {
-        auto *label = new QLabel(placed.text, client);
-        label->setObjectName(placed.name);
-        label->setGeometry(rectFromTwips(placed.twips));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(bold);
-    }
-    // The heading, and the second half of each sentence, stand out.
-    auto *heading = client->findChild<QLabel *>(QStringLiteral("Label5"));
+    // The heading stands out.
     QFont headingFont = controlFont();
     headingFont.setPointSizeF(9.75);
     headingFont.setBold(true);
     headingFont.setUnderline(true);
-    heading->setFont(headingFont);
-    setColour(heading, QPalette::WindowText, kRed);
+    for (const PlacedText &placed : texts.instructions) {
+        const bool heading = placed.name == QLatin1String("Label5");
+        auto *label = new SheetText(
+            placed.text, rectFromTwips(placed.twips), heading ? headingFont : bold,
+            heading ? SheetText::Layout::OneLine : SheetText::Layout::Wrapped, client);
+        label->setObjectName(placed.name);
+        setColour(label, QPalette::WindowText, heading ? kRed : QColor(Qt::black));
+        m_instructions << label;
+    }
+    // The second half of each sentence is green.
     for (const char *green : {"Label2", "Label4"})
         setColour(client->findChild<QLabel *>(QString::fromLatin1(green)), QPalette::WindowText,
                   kGreen);

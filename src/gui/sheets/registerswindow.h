@@ -24,6 +24,7 @@ private:
     void createInstructions(QWidget *client);
 
     std::array<QLabel *, 4> m_registers{};
+    QList<QWidget *> m_instructions; // the Spanish twin's panel, in reading order
 };
 
 } // namespace tessaron

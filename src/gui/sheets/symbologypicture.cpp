@@ -1,8 +1,12 @@
 #include "gui/sheets/symbologypicture.h"
 
+#include "gui/sheets/sheettext.h"
+#include "gui/widgets/colours.h"
 #include "gui/widgets/fonts.h"
+#include "gui/widgets/taborder.h"
 #include "gui/widgets/twips.h"
 
+#include <QMap>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -18,15 +22,6 @@ constexpr int kBoxLeft = 4200;
 constexpr int kBoxWidth = 2175;
 constexpr int kBoxHeight = 1215;
 constexpr std::array<int, 4> kBoxTops{0, 1320, 2640, 3960};
-
-// The control font in logical pixels: the same size on screen and on a page
-// whose painter is scaled to the window's logical pixels.
-QFont textFont()
-{
-    QFont font = controlFont();
-    font.setPixelSize(qRound(font.pointSizeF() * 96.0 / 72.0));
-    return font;
-}
 
 void outline(QPainter &p, int width)
 {
@@ -126,41 +121,51 @@ void drawBoxes(QPainter &p)
     }
 }
 
-void drawTexts(QPainter &p, const SymbologyTexts &texts)
-{
-    p.setFont(textFont());
-    p.setPen(Qt::black);
-    for (const PlacedText &example : texts.examples)
-        p.drawText(rectFromTwips(example.twips), Qt::AlignLeft | Qt::AlignVCenter, example.text);
-    for (const PlacedText &explanation : texts.explanations)
-        p.drawText(rectFromTwips(explanation.twips),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, explanation.text);
-}
-
-} // namespace
-
-void drawSymbology(QPainter &painter, const SymbologyTexts &texts, const QColor &background)
+void drawFigures(QPainter &painter, const SymbologyTexts &texts, const QColor &background)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rectFromTwips(0, 0, texts.clientWidth, texts.clientHeight), background);
     drawLargeFigures(painter);
     drawBoxes(painter);
-    drawTexts(painter, texts);
     painter.restore();
 }
+
+// The reading order of a row: the example inside the figure, then its
+// explanation; the triangle's example is two lines, "www." above the name.
+const char *const kReadingOrder[] = {"Label6",   "Label1", "Label7",   "Label2", "Label5_2",
+                                     "Label5_0", "Label3", "Label5_1", "Label4"};
+
+} // namespace
 
 SymbologyPicture::SymbologyPicture(const SymbologyTexts &texts, QWidget *parent)
     : QWidget(parent), m_texts(texts)
 {
     setObjectName(QStringLiteral("client"));
     setFixedSize(rectFromTwips(0, 0, texts.clientWidth, texts.clientHeight).size());
-    // What a screen reader reads: the example names and explanations, row by row.
-    QStringList said;
-    for (qsizetype i = 0; i < texts.explanations.size(); ++i)
-        said << texts.explanations.at(i).text;
     setAccessibleName(texts.caption);
-    setAccessibleDescription(said.join(u' '));
+    // The texts stand in the default face, black on the sheet's background.
+    const QFont face = controlFont();
+    QMap<QString, SheetText *> byName;
+    for (const PlacedText &example : texts.examples) {
+        auto *text = new SheetText(example.text, rectFromTwips(example.twips), face,
+                                   SheetText::Layout::OneLine, this);
+        text->setObjectName(example.name);
+        byName.insert(example.name, text);
+    }
+    for (const PlacedText &explanation : texts.explanations) {
+        auto *text = new SheetText(explanation.text, rectFromTwips(explanation.twips), face,
+                                   SheetText::Layout::Wrapped, this);
+        text->setObjectName(explanation.name);
+        byName.insert(explanation.name, text);
+    }
+    for (const char *name : kReadingOrder) {
+        SheetText *text = byName.value(QString::fromLatin1(name));
+        Q_ASSERT(text);
+        setColour(text, QPalette::WindowText, Qt::black);
+        m_textsInOrder << text;
+    }
+    chainTabOrder({m_textsInOrder.cbegin(), m_textsInOrder.cend()});
 }
 
 QColor SymbologyPicture::background() const
@@ -168,10 +173,17 @@ QColor SymbologyPicture::background() const
     return m_texts.greyBackground ? QColor(192, 192, 192) : palette().color(QPalette::Button);
 }
 
+void SymbologyPicture::drawPage(QPainter &painter) const
+{
+    drawFigures(painter, m_texts, background());
+    for (const SheetText *text : m_textsInOrder)
+        text->drawOn(painter, text->palette().color(QPalette::WindowText));
+}
+
 void SymbologyPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawSymbology(painter, m_texts, background());
+    drawFigures(painter, m_texts, background());
 }
 
 } // namespace tessaron

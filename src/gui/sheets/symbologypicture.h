@@ -2,19 +2,20 @@
 
 #include "core/texts/sheettexts.h"
 
+#include <QList>
 #include <QWidget>
 
 class QPainter;
 
 namespace tessaron {
 
-// Draws the symbology sheet's client area in logical pixels (15 twips each):
-// the background, the four large figures with their example names, the middle
-// column's explanations, and the four white picture boxes of example figures.
-// The window shows it and the print command prints it, so the page is the window.
-void drawSymbology(QPainter &painter, const SymbologyTexts &texts, const QColor &background);
+class SheetText;
 
-// The sheet's client area on screen.
+// The symbology sheet's client area, in logical pixels (15 twips each): the
+// background, the four large figures and the four white picture boxes of example
+// figures are drawn; the example names and the middle column's explanations are
+// texts of their own, which Tab and screen readers reach in reading order. The
+// print command draws the same, so the page is the window.
 class SymbologyPicture : public QWidget {
     Q_OBJECT
 public:
@@ -22,12 +23,17 @@ public:
 
     // The background the window shows: light grey, or the button face.
     [[nodiscard]] QColor background() const;
+    // The texts in reading order: row by row, left to right.
+    [[nodiscard]] const QList<SheetText *> &texts() const { return m_textsInOrder; }
+    // The client area as the window shows it, without focus marks.
+    void drawPage(QPainter &painter) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     const SymbologyTexts &m_texts;
+    QList<SheetText *> m_textsInOrder;
 };
 
 } // namespace tessaron

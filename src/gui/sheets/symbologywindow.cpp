@@ -26,7 +26,7 @@ void SymbologyWindow::drawPage(QPainter &painter, double dotsPerInch) const
 {
     painter.save();
     painter.scale(dotsPerInch / kPixelsPerInch, dotsPerInch / kPixelsPerInch);
-    drawSymbology(painter, symbologyTexts(lang()), m_picture->background());
+    m_picture->drawPage(painter);
     painter.restore();
 }
 

@@ -17,6 +17,13 @@ QFont arial(FontSpec wanted)
     return font;
 }
 
+QFont letterForLetter(QFont font)
+{
+    // Latin text needs no shaping; without it the font's ligatures stay unused.
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    return font;
+}
+
 QFont controlFont()
 {
     QFont font(QStringLiteral("MS Sans Serif"));

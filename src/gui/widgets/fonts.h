@@ -16,5 +16,9 @@ struct FontSpec {
 [[nodiscard]] QFont arial(FontSpec wanted);
 // The face of buttons and other controls whose font is not named.
 [[nodiscard]] QFont controlFont();
+// `font` drawing each character as itself: no ligature or other substitution, so
+// that an address on the screen or on paper (and copied from a PDF file) reads
+// letter for letter as typed; "ffi" stays three letters.
+[[nodiscard]] QFont letterForLetter(QFont font);
 
 } // namespace tessaron

@@ -1,8 +1,10 @@
 #include "core/help/helpdocument.h"
 #include "gui/help/helpviewer.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -16,7 +18,47 @@ private Q_SLOTS:
     void keywordsFindByPartialWord();
     void viewerViews();
     void missingFileNamesItsPath();
+    void speaksTheLanguageOfItsFileAndStandsCentred_data();
+    void speaksTheLanguageOfItsFileAndStandsCentred();
 };
+
+void TestHelp::speaksTheLanguageOfItsFileAndStandsCentred_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("index");
+    QTest::addColumn<QString>("search");
+    QTest::newRow("Spanish") << QStringLiteral(TESSARON_HELP_DIR "/ayuda.hlp") << int(Lang::Spanish)
+                             << "Ayuda de Tessaron"
+                             << "Índice"
+                             << "Buscar una palabra clave";
+    QTest::newRow("English") << QStringLiteral(TESSARON_HELP_DIR "/help.hlp") << int(Lang::English)
+                             << "Tessaron Help"
+                             << "Index"
+                             << "Find a keyword";
+}
+
+void TestHelp::speaksTheLanguageOfItsFileAndStandsCentred()
+{
+    QFETCH(QString, file);
+    QFETCH(int, lang);
+    QFETCH(QString, title);
+    QFETCH(QString, index);
+    QFETCH(QString, search);
+    HelpViewer viewer;
+    // The other language first: one window serves both, and takes the words of each.
+    viewer.showHelp(file, HelpCommand::Index, 0, otherLang(Lang(lang)));
+    viewer.close();
+    viewer.showHelp(file, HelpCommand::Index, 0, Lang(lang));
+    QCOMPARE(viewer.windowTitle(), title);
+    QCOMPARE(viewer.findChild<QLabel *>("helpIndexLabel")->text(), index);
+    QCOMPARE(viewer.findChild<QLineEdit *>("helpIndexSearch")->accessibleName(), search);
+    const QRect screen = viewer.screen()->geometry();
+    const QRect outer = viewer.frameGeometry();
+    QCOMPARE(outer.left(), (screen.width() - outer.width()) / 2);
+    QCOMPARE(outer.top(), (screen.height() - outer.height()) / 2);
+}
 
 void TestHelp::topicsResolveInBothFiles_data()
 {
@@ -58,11 +100,11 @@ void TestHelp::viewerViews()
 {
     HelpViewer viewer;
     const QString file = TESSARON_HELP_DIR "/ayuda.hlp";
-    viewer.showHelp(file, HelpCommand::Contents, 0);
+    viewer.showHelp(file, HelpCommand::Contents, 0, Lang::Spanish);
     QCOMPARE(viewer.view(), HelpViewer::View::Contents);
     QVERIFY(!viewer.findChild<QLineEdit *>("helpIndexSearch")->isVisible());
 
-    viewer.showHelp(file, HelpCommand::Index, 0);
+    viewer.showHelp(file, HelpCommand::Index, 0, Lang::Spanish);
     QCOMPARE(viewer.view(), HelpViewer::View::Index);
     auto *search = viewer.findChild<QLineEdit *>("helpIndexSearch");
     auto *list = viewer.findChild<QListWidget *>("helpIndexList");
@@ -73,18 +115,18 @@ void TestHelp::viewerViews()
     QTest::keyClick(search, Qt::Key_Return);
     QCOMPARE(viewer.anchor(), list->item(0)->data(Qt::UserRole).toString());
 
-    viewer.showHelp(file, HelpCommand::Topic, 400);
+    viewer.showHelp(file, HelpCommand::Topic, 400, Lang::Spanish);
     QCOMPARE(viewer.view(), HelpViewer::View::Topic);
     QCOMPARE(viewer.anchor(), QStringLiteral("400"));
     // An unknown topic falls back to the contents.
-    viewer.showHelp(file, HelpCommand::Topic, 999);
+    viewer.showHelp(file, HelpCommand::Topic, 999, Lang::Spanish);
     QCOMPARE(viewer.view(), HelpViewer::View::Contents);
 }
 
 void TestHelp::missingFileNamesItsPath()
 {
     HelpViewer viewer;
-    viewer.showHelp("/nonexistent/dir/help.hlp", HelpCommand::Contents, 0);
+    viewer.showHelp("/nonexistent/dir/help.hlp", HelpCommand::Contents, 0, Lang::English);
     QCOMPARE(viewer.view(), HelpViewer::View::Missing);
     QVERIFY(viewer.findChild<QTextBrowser *>("helpBrowser")
                 ->toPlainText()

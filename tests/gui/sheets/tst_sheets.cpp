@@ -2,11 +2,13 @@
 #include "core/coding/modtessaron.h"
 #include "gui/main/mainwindow.h"
 #include "gui/sheets/registerswindow.h"
+#include "gui/sheets/sheettext.h"
 #include "gui/sheets/symbologywindow.h"
 #include "gui/widgets/fonts.h"
 #include "support/apphelper.h"
 #include "support/pdfwords.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -49,6 +51,17 @@ private Q_SLOTS:
     void registersPageHoldsTheRegistersAtTheirPlaces();
     void symbologyPageHoldsItsTextsAsText();
     void noPrinterOffersAPdfFile();
+    void registersAreWrittenLetterForLetter_data();
+    void registersAreWrittenLetterForLetter();
+    void registersPageLinesShowAtLowResolution();
+    void textsFitTheirBoxesWhole_data();
+    void textsFitTheirBoxesWhole();
+    void symbologyPageTextsStayInTheirBoxes_data();
+    void symbologyPageTextsStayInTheirBoxes();
+    void textsAreReachedInReadingOrder_data();
+    void textsAreReachedInReadingOrder();
+    void printerFaultsAreSaidInTheSheetsLanguage_data();
+    void printerFaultsAreSaidInTheSheetsLanguage();
     void helpTopics();
 };
 
@@ -218,7 +231,8 @@ void TestSheets::noPrinterOffersAPdfFile()
     app.desktop.answer = false;
     print->trigger(); // No: nothing more
     app.desktop.answer = true;
-    app.desktop.saveResult = SaveResult::Failed;
+    app.desktop.saveOutcome = {SaveResult::Failed, "/media/cd/Registers.pdf", FileFault::ReadOnly,
+                               "Read-only file system"};
     print->trigger();
     app.desktop.printResult = PrintResult::Failed;
     print->trigger();
@@ -227,8 +241,332 @@ void TestSheets::noPrinterOffersAPdfFile()
     QCOMPARE(app.desktop.questions, QStringList(3, offer));
     QCOMPARE(app.desktop.savedAs, QStringList(2, "Registers.pdf"));
     QCOMPARE(app.desktop.messages,
-             (QStringList{"The PDF file could not be saved.", "The page could not be printed."}));
+             (QStringList{"The PDF file /media/cd/Registers.pdf could not be saved: the disk is "
+                          "read-only.",
+                          "The page could not be printed."}));
     QVERIFY(app.app.registry().window(WindowKind::Registers, Lang::English));
+}
+
+void TestSheets::registersAreWrittenLetterForLetter_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("name");
+    // Names and codes whose letters a face would join: ffi, fi, fl, ff, ffl.
+    QTest::newRow("es office-fiesta-flow") << int(Lang::Spanish) << "office-fiesta-flow";
+    QTest::newRow("en waffle-shuffle") << int(Lang::English) << "waffle-shuffle";
+    QTest::newRow("es code pfl") << int(Lang::Spanish) << "sq";
+    QTest::newRow("en code pff") << int(Lang::English) << "sv";
+    QTest::newRow("en code cfi") << int(Lang::English) << "ao";
+}
+
+void TestSheets::registersAreWrittenLetterForLetter()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, name);
+    TestApp app;
+    QTemporaryDir pages;
+    app.desktop.pageFolder = pages.path();
+    app.desktop.pageDrawing = drawIntoPdf;
+    auto *main = app.open<MainWindow>(WindowKind::Main, Lang(lang));
+    QTest::keyClicks(main->findChild<QLineEdit *>(boxOf(Lang(lang))), name);
+    main->findChild<QPushButton *>("Command2")->click();
+    QWidget *w = app.app.registry().window(WindowKind::Registers, Lang(lang));
+    w->findChild<QAction *>(Lang(lang) == Lang::Spanish ? "mnureg" : "mnuregisters")->trigger();
+    const QStringList words = pdfWords(app.desktop.pages.value(0));
+    if (words.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QCOMPARE(words.size(), 5);
+    const QString prefix = Lang(lang) == Lang::Spanish ? "lblReg_Ad" : "lblaReg_Ad";
+    for (Family family : kFamilies) {
+        const int n = int(family) + 1;
+        const QString shown = w->findChild<QLabel *>(prefix + QString::number(n))->text();
+        QCOMPARE(shown, "www.tessaron-" + name + "-" + figureCode(family, name) + ".com");
+        // Copied from the PDF file, the register is the address as the window shows it.
+        QCOMPARE(words[n - 1].split(u' ').first(), shown);
+    }
+}
+
+void TestSheets::registersPageLinesShowAtLowResolution()
+{
+    TestApp app;
+    QTemporaryDir pages;
+    app.desktop.pageFolder = pages.path();
+    app.desktop.pageDrawing = drawIntoPdf;
+    app.open<RegistersWindow>(WindowKind::Registers, Lang::English)
+        ->findChild<QAction *>("mnuregisters")
+        ->trigger();
+    // The page at 72 dots an inch, one dot a point, in grey levels.
+    QProcess render;
+    render.start("pdftoppm", {"-r", "72", "-gray", "-singlefile", app.desktop.pages.value(0),
+                              pages.filePath("page")});
+    if (!render.waitForFinished(20000) || render.exitCode() != 0)
+        QSKIP("pdftoppm (poppler-utils) is not installed");
+    const QImage page(pages.filePath("page.pgm"));
+    QVERIFY(!page.isNull());
+    const double dotsPerCm = 72 / 2.54;
+    // Each side of the rectangle from (1.5, 1.5) to (4.0, 2.5) cm, and the
+    // triangle's base at y 6.5 cm: the darkest dot across the line, along it.
+    const struct {
+        double x0, x1, y;
+    } lines[] = {{1.7, 3.8, 1.5}, {1.7, 3.8, 2.5}, {1.7, 3.8, 6.5}};
+    for (const auto &line : lines) {
+        const int y = qRound(line.y * dotsPerCm);
+        for (int x = qRound(line.x0 * dotsPerCm); x <= qRound(line.x1 * dotsPerCm); ++x) {
+            int darkest = 255;
+            for (int dy = -2; dy <= 2; ++dy)
+                darkest = std::min(darkest, qGray(page.pixel(x, y + dy)));
+            QVERIFY2(darkest < 128,
+                     qPrintable(QStringLiteral("x %1 y %2: %3").arg(x).arg(y).arg(darkest)));
+        }
+    }
+}
+
+namespace {
+
+// The sheet of a row: its kind and language.
+QWidget *openSheet(TestApp &app, const QString &sheet)
+{
+    const Lang lang = sheet.startsWith("es") ? Lang::Spanish : Lang::English;
+    const WindowKind kind =
+        sheet.endsWith("symbology") ? WindowKind::Symbology : WindowKind::Registers;
+    app.app.state().RegistreR = "www.tessaron-office-fiesta-flow-rws.com";
+    app.app.state().RegistreC = "www.tessaron-office-fiesta-flow-csr.com";
+    app.app.state().RegistreT = "www.tessaron-office-fiesta-flow-tpg.com";
+    app.app.state().RegistreP = "www.tessaron-office-fiesta-flow-pzc.com";
+    app.app.registry().show(kind, lang);
+    return app.app.registry().window(kind, lang);
+}
+
+void addSheetRows()
+{
+    QTest::addColumn<QString>("sheet");
+    for (const char *sheet : {"es symbology", "en symbology", "es registers", "en registers"})
+        QTest::newRow(sheet) << sheet;
+}
+
+// Whether any dot of `image` in the columns from `x` on, or the rows from `y` on,
+// is darker than the background at its corner.
+bool inkFrom(const QImage &image, int x, int y)
+{
+    const int background = qGray(image.pixel(0, 0));
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column) {
+            if ((column >= x || row >= y) &&
+                std::abs(qGray(image.pixel(column, row)) - background) > 64)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void TestSheets::textsFitTheirBoxesWhole_data()
+{
+    addSheetRows();
+}
+
+void TestSheets::textsFitTheirBoxesWhole()
+{
+    // Run at the screen's scale of the test (1, and 2 under QT_SCALE_FACTOR=2).
+    QFETCH(QString, sheet);
+    TestApp app;
+    QWidget *w = openSheet(app, sheet);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QList<SheetText *> texts = w->findChildren<SheetText *>();
+    QVERIFY(texts.size() >= 4);
+    for (SheetText *text : texts) {
+        const QString what = text->objectName() + ": " + text->text();
+        // Broken only between words: every word whole, in its order ("-->" too).
+        QCOMPARE(text->lines().join(u' '), text->text().simplified());
+        const QFontMetricsF metrics(text->fittedFont(), text);
+        for (const QString &line : text->lines())
+            QVERIFY2(metrics.horizontalAdvance(line) <= text->width(), qPrintable(what));
+        QVERIFY2(qreal(text->lines().size()) * metrics.lineSpacing() <= text->height() + 0.5,
+                 qPrintable(what));
+        // And as drawn at this scale: no ink at the box's last column or row.
+        text->clearFocus();
+        const qreal ratio = text->devicePixelRatioF();
+        const QImage drawn = text->grab().toImage();
+        QVERIFY2(!inkFrom(drawn, drawn.width() - int(ratio), drawn.height() - int(ratio)),
+                 qPrintable(what));
+    }
+}
+
+void TestSheets::symbologyPageTextsStayInTheirBoxes_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::newRow("es") << int(Lang::Spanish);
+    QTest::newRow("en") << int(Lang::English);
+}
+
+void TestSheets::symbologyPageTextsStayInTheirBoxes()
+{
+    QFETCH(int, lang);
+    TestApp app;
+    QTemporaryDir pages;
+    app.desktop.pageFolder = pages.path();
+    app.desktop.pageDrawing = drawIntoPdf;
+    auto *w = app.open<SymbologyWindow>(WindowKind::Symbology, Lang(lang));
+    w->findChild<QAction *>(Lang(lang) == Lang::Spanish ? "mnuimprsimb" : "mnuPrint")->trigger();
+    QProcess tool;
+    tool.start("pdftotext", {"-bbox", app.desktop.pages.value(0), "-"});
+    if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    // Each text's box on the page, in points: 96 logical pixels an inch.
+    const QList<SheetText *> texts = w->findChildren<SheetText *>();
+    const auto onPage = [](const QRect &box) {
+        return QRectF(box.x() * 0.75, box.y() * 0.75, box.width() * 0.75, box.height() * 0.75);
+    };
+    QStringList printed;
+    for (const QRegularExpressionMatch &m : word.globalMatch(html)) {
+        const QRectF ink(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        const QString text = m.captured(5).replace("&lt;", "<").replace("&gt;", ">");
+        printed << text;
+        const bool inside = std::any_of(texts.cbegin(), texts.cend(), [&](SheetText *t) {
+            // pdftotext's boxes run from the face's ascent to its descent, a little
+            // above and below the ink the box must hold.
+            return onPage(t->geometry()).adjusted(-0.2, -2, 0.2, 2).contains(ink) &&
+                   t->text().contains(text);
+        });
+        QVERIFY2(inside, qPrintable(QStringLiteral("%1 at %2,%3-%4,%5")
+                                        .arg(text)
+                                        .arg(ink.left())
+                                        .arg(ink.top())
+                                        .arg(ink.right())
+                                        .arg(ink.bottom())));
+    }
+    // Every word of every text, whole: the arrows too.
+    QStringList expected;
+    for (SheetText *t : w->findChildren<SheetText *>())
+        expected += t->text().split(u' ', Qt::SkipEmptyParts);
+    std::sort(expected.begin(), expected.end());
+    std::sort(printed.begin(), printed.end());
+    QCOMPARE(printed, expected);
+}
+
+void TestSheets::textsAreReachedInReadingOrder_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QStringList>("order");
+    const QStringList symbology{"Label6",   "Label1", "Label7",   "Label2", "Label5_2",
+                                "Label5_0", "Label3", "Label5_1", "Label4"};
+    QTest::newRow("es symbology") << "es symbology" << symbology;
+    QTest::newRow("en symbology") << "en symbology" << symbology;
+    QTest::newRow("es registers") << "es registers"
+                                  << QStringList{"lblReg_Ad1", "lblReg_Ad2", "lblReg_Ad3",
+                                                 "lblReg_Ad4", "Label5",     "Label1",
+                                                 "Label2",     "Label3",     "Label4"};
+    QTest::newRow("en registers") << "en registers"
+                                  << QStringList{"lblaReg_Ad1", "lblaReg_Ad2", "lblaReg_Ad3",
+                                                 "lblaReg_Ad4"};
+}
+
+void TestSheets::textsAreReachedInReadingOrder()
+{
+    QFETCH(QString, sheet);
+    QFETCH(QStringList, order);
+    TestApp app;
+    QWidget *w = openSheet(app, sheet);
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    // Tab from the first text goes through all of them, in order, and round.
+    auto *first = w->findChild<SheetText *>(order.first());
+    first->setFocus(Qt::TabFocusReason);
+    QStringList reached;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        reached << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(reached, order);
+    QCOMPARE(QApplication::focusWidget(), first);
+    // A screen reader finds each as a text object with its own words, and the
+    // same words as the window shows.
+    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(w);
+    QStringList found;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *a) {
+        if (!a)
+            return;
+        if (a->role() == QAccessible::StaticText && a->state().focusable)
+            found << a->object()->objectName() + "=" + a->text(QAccessible::Name);
+        for (int i = 0; i < a->childCount(); ++i)
+            walk(a->child(i));
+    };
+    walk(root);
+    for (const QString &name : order) {
+        const QString entry = name + "=" + w->findChild<SheetText *>(name)->text();
+        QVERIFY2(found.contains(entry), qPrintable(entry + " not in " + found.join(" | ")));
+    }
+    QCOMPARE(found.size(), order.size());
+}
+
+void TestSheets::printerFaultsAreSaidInTheSheetsLanguage_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("question"); // before sending; empty when the page is sent
+    QTest::addColumn<int>("fault");        // -1: none after sending
+    QTest::addColumn<QString>("message");
+    QTest::newRow("es stopped queue")
+        << int(Lang::Spanish) << int(PrintResult::PrinterStopped)
+        << "La impresora predeterminada, Oficina, está detenida. ¿Quiere guardar la página como "
+           "archivo PDF?"
+        << -1 << "";
+    QTest::newRow("en rejecting queue")
+        << int(Lang::English) << int(PrintResult::PrinterRejecting)
+        << "The default printer, Oficina, is not accepting jobs. Do you want to keep the page as "
+           "a PDF file?"
+        << -1 << "";
+    QTest::newRow("es job aborted")
+        << int(Lang::Spanish) << int(PrintResult::Printed) << "" << int(JobFault::Aborted)
+        << "La impresora Oficina ha abandonado el trabajo: la página no se ha impreso.";
+    QTest::newRow("en job stopped")
+        << int(Lang::English) << int(PrintResult::Printed) << "" << int(JobFault::Stopped)
+        << "The printer Oficina stopped the job: the page was not printed.";
+    QTest::newRow("en job cancelled")
+        << int(Lang::English) << int(PrintResult::Printed) << "" << int(JobFault::Cancelled)
+        << "The job on the printer Oficina was cancelled: the page was not printed.";
+    QTest::newRow("es queue stopped with the page")
+        << int(Lang::Spanish) << int(PrintResult::Printed) << "" << int(JobFault::PrinterStopped)
+        << "La impresora Oficina se ha detenido: la página espera en su cola sin imprimirse.";
+}
+
+void TestSheets::printerFaultsAreSaidInTheSheetsLanguage()
+{
+    QFETCH(int, lang);
+    QFETCH(int, result);
+    QFETCH(QString, question);
+    QFETCH(int, fault);
+    QFETCH(QString, message);
+    TestApp app;
+    app.desktop.printResult = PrintResult(result);
+    app.desktop.printer = "Oficina";
+    app.desktop.answer = true;
+    auto *w = app.open<SymbologyWindow>(WindowKind::Symbology, Lang(lang));
+    w->findChild<QAction *>(Lang(lang) == Lang::Spanish ? "mnuimprsimb" : "mnuPrint")->trigger();
+    if (question.isEmpty()) {
+        QCOMPARE(app.desktop.questions, QStringList{});
+        QCOMPARE(app.desktop.followed.size(), 1);
+        QCOMPARE(app.desktop.messages, QStringList{}); // nothing until the queue says
+        app.desktop.followed.first()(JobFault(fault), "Oficina");
+        QCOMPARE(app.desktop.messages, QStringList{message});
+    } else {
+        QCOMPARE(app.desktop.questions, QStringList{question});
+        QCOMPARE(app.desktop.savedAs.size(), 1); // the PDF offer, taken
+        QVERIFY(app.desktop.followed.isEmpty());
+    }
+    QVERIFY(app.app.registry().window(WindowKind::Symbology, Lang(lang)));
+    // A report that comes after the sheet has gone is not said to anyone.
+    if (!question.isEmpty())
+        return;
+    w->close();
+    TestApp::settle();
+    app.desktop.followed.first()(JobFault(fault), "Oficina");
+    QCOMPARE(app.desktop.messages.size(), 1);
 }
 
 QTEST_MAIN(TestSheets)
