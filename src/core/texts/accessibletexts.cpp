@@ -16,6 +16,9 @@ const AccessibleTexts &accessibleTexts(Lang lang)
         {QStringLiteral("Cuatro lados"), QStringLiteral("Círculo o elipse"),
          QStringLiteral("Tres lados"), QStringLiteral("Más de cuatro lados")},
         QStringLiteral("Sin figura"),
+        QStringLiteral("sin figura"),
+        QStringLiteral("Modo actual: buscar por figuras"),
+        QStringLiteral("Modo actual: buscar por nombre"),
     };
     static const AccessibleTexts english{
         {QStringLiteral("four sides"), QStringLiteral("circle or ellipse"),
@@ -29,6 +32,9 @@ const AccessibleTexts &accessibleTexts(Lang lang)
         {QStringLiteral("Four sides"), QStringLiteral("Circle or ellipse"),
          QStringLiteral("Three sides"), QStringLiteral("More than four sides")},
         QStringLiteral("Without figure"),
+        QStringLiteral("without figure"),
+        QStringLiteral("Current mode: search by shape"),
+        QStringLiteral("Current mode: search by name"),
     };
     return lang == Lang::Spanish ? spanish : english;
 }

@@ -23,6 +23,12 @@ struct AccessibleTexts {
     // window's tags, the favourites window's lists.
     std::array<QString, 4> familyNames;
     QString plainTag;
+    // Heard after the name a label shows, to tell it from the others: the plain
+    // address's label; the figure labels take their family.
+    QString plainContext;
+    // The favourites window's mark beside the current mode.
+    QString figureModeMark;
+    QString nameModeMark;
 
     [[nodiscard]] QString family(Family f) const { return families[static_cast<std::size_t>(f)]; }
     [[nodiscard]] QString figureDescription(Family f) const { return opensFigure.arg(family(f)); }

@@ -8,6 +8,7 @@
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -20,6 +21,15 @@ constexpr int kCloseAfterMs = 10000;
 constexpr int kFrameEveryMs = 100;
 constexpr int kFrameBorderWidth = 2;
 
+// The About window stands alone for a while and asks nothing: to a screen reader
+// it is a dialog, whose texts are read out when it opens.
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(AboutWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
+    return nullptr;
+}
+
 } // namespace
 
 AboutWindow::AboutWindow(Lang lang, const AppContext &context)
@@ -27,6 +37,11 @@ AboutWindow::AboutWindow(Lang lang, const AppContext &context)
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_lang(lang), m_texts(aboutTexts(lang)), m_model(context.state, context.desktop)
 {
+    static const bool readAsDialog = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(readAsDialog);
     setObjectName(m_texts.windowName);
     setWindowTitle(m_texts.caption);
     setFont(controlFont());

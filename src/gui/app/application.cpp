@@ -8,6 +8,7 @@
 #include "gui/main/mainwindow.h"
 #include "gui/sheets/registerswindow.h"
 #include "gui/sheets/symbologywindow.h"
+#include "gui/widgets/accessibility.h"
 
 #include <QCoreApplication>
 
@@ -16,6 +17,7 @@ namespace tessaron {
 Application::Application(Desktop &desktop, const QString &programDir)
     : m_desktop(desktop), m_programDir(programDir)
 {
+    installAccessibleInterfaces();
     registerWindows();
 }
 

@@ -6,6 +6,7 @@
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
+#include "gui/widgets/namedcombobox.h"
 #include "gui/widgets/taborder.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
@@ -163,6 +164,9 @@ void FavouritesWindow::createControls()
     m_nameMarker = new Marker(m_client);
     m_nameMarker->setObjectName(QStringLiteral("Shape4"));
     m_nameMarker->setGeometry(rectFromTwips(kNameMarker));
+    // Only the current mode's mark is shown: its name says which mode that is.
+    m_figureMarker->setAccessibleName(told.figureModeMark);
+    m_nameMarker->setAccessibleName(told.nameModeMark);
 
     createFigurePanel();
     createNamePanel(hand);
@@ -190,7 +194,7 @@ void FavouritesWindow::createFigurePanel()
     addOutline(m_figurePanel, 3, rectFromTwips(5160, 1800, 3840, 960), kFigureOutlineWidth);
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
-        auto *list = new QComboBox(m_figurePanel);
+        auto *list = new NamedComboBox(m_figurePanel);
         list->setObjectName(QStringLiteral("Combo%1").arg(i + 1));
         list->setGeometry(rectFromTwips(kLists[i]));
         list->setModel(m_model->list(family));
@@ -260,6 +264,7 @@ void FavouritesWindow::createNamePanel(const QCursor &hand)
         label->setCursor(hand);
         setColour(label, QPalette::Window, kLightYellow);
         label->setAccessibleDescription(told.figureDescription(family));
+        label->setSpokenContext(told.family(family));
         m_nameLabels[i] = label;
         m_deleteButtons[i] = pictureButton(
             kDeleteNames[i], texts.deleteTip, cross,
@@ -368,6 +373,8 @@ void FavouritesWindow::showMode(FavouritesModel::Mode mode)
     m_noEntries->setVisible(mode == Mode::NoEntries);
     m_figureMarker->setVisible(mode == Mode::Figure);
     m_nameMarker->setVisible(mode == Mode::Name);
+    m_figureLink->setCurrent(mode == Mode::Figure);
+    m_nameLink->setCurrent(mode == Mode::Name);
     const bool linksAct = mode != Mode::NoEntries;
     m_figureLink->setVisible(linksAct);
     m_nameLink->setVisible(linksAct);

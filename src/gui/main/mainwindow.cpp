@@ -83,10 +83,12 @@ void MainWindow::createControls()
     const AccessibleTexts &told = accessibleTexts(m_lang);
     m_plainLabel = nameLabel(texts.plainLabelName, layout.plainLabel);
     m_plainLabel->setAccessibleDescription(told.opensPlain);
+    m_plainLabel->setSpokenContext(told.plainContext);
     for (std::size_t i = 0; i < m_figureLabels.size(); ++i) {
         const MainLayout::FigureRow &row = layout.figureRows[i];
         m_figureLabels[i] = nameLabel(texts.figureLabelPrefix + QString::number(i + 1), row.label);
         m_figureLabels[i]->setAccessibleDescription(told.figureDescription(kFamilies[i]));
+        m_figureLabels[i]->setSpokenContext(told.family(kFamilies[i]));
         staticLabel(row.www);
         staticLabel(row.com);
     }

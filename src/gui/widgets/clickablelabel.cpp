@@ -1,5 +1,7 @@
 #include "gui/widgets/clickablelabel.h"
 
+#include "gui/widgets/accessibility.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,23 +11,29 @@ namespace tessaron {
 
 namespace {
 
-// What assistive technology sees of a label that acts: still a label (a picture
-// while it shows one), read by the text it shows, with a press action that does
-// what a click does, for screen readers that activate without moving the focus.
+// What assistive technology sees of a label that acts: a link, named by what it
+// shows and its context, with a press action that does what a click does, for
+// screen readers that activate without moving the focus.
 class AccessibleClickableLabel : public QAccessibleWidget {
 public:
-    explicit AccessibleClickableLabel(ClickableLabel *label) : QAccessibleWidget(label) {}
-
-    QAccessible::Role role() const override
+    explicit AccessibleClickableLabel(ClickableLabel *label)
+        : QAccessibleWidget(label, QAccessible::Link)
     {
-        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
     }
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
-            return label()->text();
+        if (t == QAccessible::Name)
+            return label()->spokenName();
         return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = label()->isChoice();
+        state.checked = label()->isCurrent();
+        return state;
     }
 
     QStringList actionNames() const override
@@ -68,6 +76,37 @@ ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(pa
         return true;
     }();
     Q_UNUSED(installed);
+    installAccessibleInterfaces();
+}
+
+void ClickableLabel::setSpokenContext(const QString &context)
+{
+    m_context = context;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString ClickableLabel::spokenName() const
+{
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    if (m_context.isEmpty())
+        return text();
+    if (text().isEmpty())
+        return m_context;
+    return text() + QStringLiteral(", ") + m_context;
+}
+
+void ClickableLabel::setCurrent(bool current)
+{
+    m_choice = true;
+    if (m_current == current)
+        return;
+    m_current = current;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -14,7 +14,7 @@ private Q_SLOTS:
     void keys();
     void aClickLeavesTheFocusAlone();
     void looksLikeALabelUntilItHasTheFocus();
-    void screenReadersSeeALabelThatCanBePressed();
+    void screenReadersSeeALinkThatCanBePressed();
 };
 
 void TestClickableLabel::keys_data()
@@ -83,7 +83,7 @@ void TestClickableLabel::looksLikeALabelUntilItHasTheFocus()
     QVERIFY(acting->grab().toImage() != plain->grab().toImage());
 }
 
-void TestClickableLabel::screenReadersSeeALabelThatCanBePressed()
+void TestClickableLabel::screenReadersSeeALinkThatCanBePressed()
 {
     QWidget window;
     auto *label = new ClickableLabel(QStringLiteral("abc"), &window);
@@ -92,7 +92,7 @@ void TestClickableLabel::screenReadersSeeALabelThatCanBePressed()
     QSignalSpy clicked(label, &ClickableLabel::clicked);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
     QVERIFY(iface);
-    QCOMPARE(iface->role(), QAccessible::StaticText);
+    QCOMPARE(iface->role(), QAccessible::Link);
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("abc"));
     QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("opens abc"));
     QVERIFY(iface->state().focusable);
@@ -101,13 +101,21 @@ void TestClickableLabel::screenReadersSeeALabelThatCanBePressed()
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(clicked.size(), 1);
-    // The name follows the text shown; a picture is a picture.
+    // The name follows the text shown, and its context follows the text.
     label->setText(QStringLiteral("xyz"));
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("xyz"));
-    QPixmap picture(8, 8);
-    picture.fill(Qt::red);
-    label->setPixmap(picture);
-    QCOMPARE(iface->role(), QAccessible::Graphic);
+    label->setSpokenContext(QStringLiteral("four sides"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("xyz, four sides"));
+    label->setText(QString());
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("four sides"));
+    label->setAccessibleName(QStringLiteral("own name"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("own name"));
+    // One of a choice is heard as checked while it is the current one.
+    QVERIFY(!iface->state().checkable);
+    label->setCurrent(true);
+    QVERIFY(iface->state().checkable && iface->state().checked);
+    label->setCurrent(false);
+    QVERIFY(iface->state().checkable && !iface->state().checked);
 }
 
 QTEST_MAIN(TestClickableLabel)

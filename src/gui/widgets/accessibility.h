@@ -1,0 +1,12 @@
+#pragma once
+
+namespace tessaron {
+
+// Installs, once, what assistive technology is given for the program's controls
+// instead of Qt's own: text boxes that answer every reading query (Qt 6.4's never
+// returns from the word at a box's end, and freezes the program with it), the
+// labels that act, the lists that keep their family as their name, and the
+// About window read as a dialog. Safe to call any number of times.
+void installAccessibleInterfaces();
+
+} // namespace tessaron
