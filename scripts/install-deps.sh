@@ -20,6 +20,7 @@ run_packages=(
 test_packages=(
     libbenchmark-dev sqlite3 clang-format
     xvfb xauth xdotool openbox x11-utils weston
+    dbus at-spi2-core gir1.2-atspi-2.0 python3-gi
     poppler-utils cups printer-driver-cups-pdf
     desktop-file-utils appstream appstream-compose man-db mandoc
     clang libclang-rt-14-dev
