@@ -12,14 +12,17 @@ namespace tessaron {
 SheetModel::SheetModel(Lang lang, const AppContext &context, int helpTopic,
                        const PrintTexts &printing, QObject *window)
     : QObject(window), m_lang(lang), m_context(context), m_helpTopic(helpTopic),
-      m_printing(printing)
+      m_printing(printing),
+      // The registers of the name the sheet was opened for: the window shows them
+      // and the page prints them, whatever the main window forms meanwhile.
+      m_registers{context.state.RegistreR, context.state.RegistreC, context.state.RegistreT,
+                  context.state.RegistreP}
 {
 }
 
 QStringList SheetModel::registers() const
 {
-    const ModTessaron &s = m_context.state;
-    return {s.RegistreR, s.RegistreC, s.RegistreT, s.RegistreP};
+    return m_registers;
 }
 
 void SheetModel::print(const QString &documentName, const PageDrawer &draw)

@@ -39,6 +39,7 @@ private:
     AppContext m_context;
     int m_helpTopic;
     const PrintTexts &m_printing;
+    QStringList m_registers;
 };
 
 } // namespace tessaron

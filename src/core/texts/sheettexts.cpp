@@ -57,11 +57,11 @@ RegistersTexts spanishRegisters()
                 QRect(1560, 2160, 4335, 375), QRect(1560, 2880, 4455, 375)};
     t.figuresTop = 120;
     t.instructions = {
-        {QStringLiteral("Label5"), QStringLiteral("Muy Importante"), QRect(6960, 0, 1815, 375)},
+        {QStringLiteral("Label5"), QStringLiteral("Muy Importante"), QRect(6960, 0, 1815, 375), PlacedText::Style::Heading},
         {QStringLiteral("Label1"), QStringLiteral("Elija la familia de figuras, junto a la misma está la "), QRect(6600, 480, 2415, 495)},
-        {QStringLiteral("Label2"), QStringLiteral("URL del dominio a Registrar."), QRect(6600, 960, 2175, 495)},
+        {QStringLiteral("Label2"), QStringLiteral("URL del dominio a Registrar."), QRect(6600, 960, 2175, 495), PlacedText::Style::Emphasis},
         {QStringLiteral("Label3"), QStringLiteral("Si posteriormente, da su web de alta en buscadores,"), QRect(6600, 1800, 2535, 495)},
-        {QStringLiteral("Label4"), QStringLiteral("tendrá que entrar esta misma URL."), QRect(6600, 2280, 2415, 615)},
+        {QStringLiteral("Label4"), QStringLiteral("tendrá que entrar esta misma URL."), QRect(6600, 2280, 2415, 615), PlacedText::Style::Emphasis},
     };
     t.printing = kSpanishPrinting;
     return t;

@@ -30,9 +30,14 @@ struct PrintTexts {
 
 // A text of a sheet at its place (twips).
 struct PlacedText {
+    // How a text of a sheet's panel stands out: a heading, the plain text, or the
+    // half of a sentence that the reader must act on.
+    enum class Style { Plain, Heading, Emphasis };
+
     QString name;
     QString text;
     QRect twips;
+    Style style = Style::Plain;
 };
 
 // What both sheets have: the window, its one print command and its help topic.

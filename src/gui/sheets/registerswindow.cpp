@@ -84,18 +84,17 @@ void RegistersWindow::createInstructions(QWidget *client)
     headingFont.setBold(true);
     headingFont.setUnderline(true);
     for (const PlacedText &placed : texts.instructions) {
-        const bool heading = placed.name == QLatin1String("Label5");
+        const bool heading = placed.style == PlacedText::Style::Heading;
         auto *label = new SheetText(
             placed.text, rectFromTwips(placed.twips), heading ? headingFont : bold,
             heading ? SheetText::Layout::OneLine : SheetText::Layout::Wrapped, client);
         label->setObjectName(placed.name);
-        setColour(label, QPalette::WindowText, heading ? kRed : QColor(Qt::black));
+        const QColor colour = heading                                       ? kRed
+                              : placed.style == PlacedText::Style::Emphasis ? kGreen
+                                                                            : QColor(Qt::black);
+        setColour(label, QPalette::WindowText, colour);
         m_instructions << label;
     }
-    // The second half of each sentence is green.
-    for (const char *green : {"Label2", "Label4"})
-        setColour(client->findChild<QLabel *>(QString::fromLatin1(green)), QPalette::WindowText,
-                  kGreen);
 
     const qreal ratio = screenRatio(this);
     const QPixmap arrow = stepIcon(true).pixmap(QSize(32, 24), ratio);
@@ -110,10 +109,7 @@ void RegistersWindow::createInstructions(QWidget *client)
 
 void RegistersWindow::drawPage(QPainter &painter, double dotsPerInch) const
 {
-    QStringList captions;
-    for (const QLabel *label : m_registers)
-        captions << label->text();
-    drawRegistersPage(painter, dotsPerInch, captions);
+    drawRegistersPage(painter, dotsPerInch, model()->registers());
 }
 
 } // namespace tessaron

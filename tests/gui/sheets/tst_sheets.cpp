@@ -49,6 +49,7 @@ private Q_SLOTS:
     void registersShowWhatTheMainWindowFormed_data();
     void registersShowWhatTheMainWindowFormed();
     void registersPageHoldsTheRegistersAtTheirPlaces();
+    void anOpenSheetPrintsWhatItShows();
     void symbologyPageHoldsItsTextsAsText();
     void noPrinterOffersAPdfFile();
     void registersAreWrittenLetterForLetter_data();
@@ -199,6 +200,31 @@ void TestSheets::registersPageHoldsTheRegistersAtTheirPlaces()
     }
     QCOMPARE(pdfWords(app.desktop.pages.last()), words);
     QVERIFY(app.app.registry().window(WindowKind::Registers, Lang::Spanish)); // still open
+}
+
+void TestSheets::anOpenSheetPrintsWhatItShows()
+{
+    TestApp app;
+    QTemporaryDir pages;
+    app.desktop.pageFolder = pages.path();
+    app.desktop.pageDrawing = drawIntoPdf;
+    auto *main = app.open<MainWindow>(WindowKind::Main, Lang::English);
+    auto *box = main->findChild<QLineEdit *>("txtaAdreca");
+    QTest::keyClicks(box, "abc");
+    main->findChild<QPushButton *>("Command2")->click();
+    // Another name's registers, formed while the sheet stands open: the open
+    // sheet is only brought forward, and keeps showing those it was opened for.
+    box->clear();
+    QTest::keyClicks(box, "xyz");
+    main->findChild<QPushButton *>("Command2")->click();
+    QWidget *w = app.app.registry().window(WindowKind::Registers, Lang::English);
+    QCOMPARE(w->findChild<QLabel *>("lblaReg_Ad1")->text(),
+             QStringLiteral("www.tessaron-abc-rmt.com"));
+    w->findChild<QAction *>("mnuregisters")->trigger();
+    const QStringList words = pdfWords(app.desktop.pages.value(0));
+    if (words.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QVERIFY2(words.first().startsWith("www.tessaron-abc-rmt.com "), qPrintable(words.first()));
 }
 
 void TestSheets::symbologyPageHoldsItsTextsAsText()
