@@ -3,6 +3,7 @@
 #include "core/models/compactmodel.h"
 #include "core/texts/accessibletexts.h"
 #include "gui/widgets/clickablelabel.h"
+#include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
@@ -24,7 +25,6 @@ namespace {
 
 constexpr QRect kClient(0, 0, 6555, 1170);
 constexpr int kOutlineWidth = 3;
-const QColor kLightYellow(255, 255, 192);
 constexpr std::array<QRect, 4> kTags{{QRect(1200, 720, 495, 255), QRect(2280, 720, 495, 255),
                                       QRect(3360, 720, 495, 255), QRect(4560, 720, 495, 255)}};
 

@@ -25,11 +25,6 @@ namespace tessaron {
 
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kDarkRed(128, 0, 0);
-const QColor kLightYellow(255, 255, 192);
-
 // Where things stand, in twips; panel contents are within their panel.
 constexpr QRect kTitle(240, 120, 8775, 735);
 constexpr QRect kFigureLink(2400, 1080, 1815, 255);

@@ -1,16 +1,12 @@
 #include "gui/main/mainlayout.h"
 
 #include "core/texts/mainwindowtexts.h"
+#include "gui/widgets/colours.h"
 #include "gui/widgets/twips.h"
 
 namespace tessaron {
 
 namespace {
-
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGrey(192, 192, 192);
-const QColor kLightYellow(255, 255, 192);
 
 // One figure row: its label, with a "www." and a ".com" label at its sides.
 struct FigureRow {

@@ -19,9 +19,6 @@ namespace tessaron {
 namespace {
 
 constexpr int kOutlineWidth = 2;
-const QColor kDarkBlue(0, 0, 192);
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 128, 0);
 
 } // namespace
 

@@ -76,7 +76,7 @@ void drawBoxes(QPainter &p)
     for (std::size_t box = 0; box < kBoxTops.size(); ++box) {
         const int top = kBoxTops[box];
         const QRect frame = rectFromTwips(kBoxLeft, top, kBoxWidth, kBoxHeight);
-        p.setPen(QPen(QColor(128, 128, 128), 1));
+        p.setPen(QPen(kDarkGrey, 1));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5));
         p.save();
@@ -170,7 +170,7 @@ SymbologyPicture::SymbologyPicture(const SymbologyTexts &texts, QWidget *parent)
 
 QColor SymbologyPicture::background() const
 {
-    return m_texts.greyBackground ? QColor(192, 192, 192) : palette().color(QPalette::Button);
+    return m_texts.greyBackground ? kGrey : palette().color(QPalette::Button);
 }
 
 void SymbologyPicture::drawPage(QPainter &painter) const
