@@ -57,6 +57,9 @@ inline bool insertRows(const QString &path, const QList<StoredRowText> &rows)
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
         db.setDatabaseName(path);
         ok = db.open();
+        // One transaction: thousands of rows are written in one go, not one
+        // synced write each.
+        ok = ok && db.transaction();
         QSqlQuery q(db);
         ok = ok && q.prepare("INSERT INTO AdrecaFig (Adreca, nom, figura) VALUES (?, ?, ?)");
         for (const StoredRowText &row : rows) {
@@ -65,6 +68,7 @@ inline bool insertRows(const QString &path, const QList<StoredRowText> &rows)
             q.addBindValue(row.figura);
             ok = ok && q.exec();
         }
+        ok = ok && db.commit();
     }
     QSqlDatabase::removeDatabase(name);
     return ok;

@@ -121,17 +121,16 @@ void TestFavouritesExport::manyRowsComeOutInFolderOrder()
 {
     // Enough rows that the later folders, kept aside while the store is read in
     // name order, pass through their files in several blocks.
-    Store store({});
-    FavouritesCursor writer;
-    writer.open(store.path);
     ModTessaron state; // rows as the save buttons write them
     const int names = 3000;
+    QList<StoredRowText> rows;
     for (int i = 0; i < names; ++i) {
         const QString name = QStringLiteral("n%1").arg(i, 5, 10, QLatin1Char('0'));
         for (Family family : kFamilies)
-            writer.add(state.formFigureAddress(family, name), name, familyLetter(family));
+            rows.append(
+                {name, name, QString(familyLetter(family)), state.formFigureAddress(family, name)});
     }
-    writer.close();
+    Store store(rows);
     const Exported e = exported(ExportFormat::Html, store.path);
     QCOMPARE(e.status, 0);
     QVERIFY(e.out.size() > 4 * 64 * 1024);
