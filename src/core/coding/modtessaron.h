@@ -19,7 +19,6 @@ struct ModTessaron {
     QString AdrecaCom;
     QString RegistreR, RegistreC, RegistreT, RegistreP;
     QString NavegadorExe;
-    QString NavegadorDir;
 
     [[nodiscard]] QString &codi(Family family)
     {

@@ -63,8 +63,9 @@ Q_SIGNALS:
     void searchCleared();
 
 private:
-    // Runs a step on the store; any store failure leads to the no-entries state.
-    void onStore(const std::function<void()> &step);
+    // Runs a step on the store; a step that finds the store empty (false) and any
+    // store failure lead to the no-entries state.
+    void onStore(const std::function<bool()> &step);
     void checkStore();
     void setMode(Mode mode);
     void clearLabels();
@@ -85,7 +86,7 @@ private:
     std::array<bool, 4> m_labelDamaged{};
     std::array<FamilyListModel *, 4> m_lists{};
     FavouritesStore m_store;
-    FavouritesCursor m_data1;
+    FavouritesCursor m_cursor;
 };
 
 } // namespace tessaron

@@ -41,7 +41,7 @@ void MainModel::load()
 void MainModel::checkStore()
 {
     // Another program holding the store is no fault of the store: a save waits for it.
-    const QString problem = m_store.openForWindow(m_data1, m_lang);
+    const QString problem = m_store.openForWindow(m_cursor, m_lang);
     if (!problem.isEmpty())
         m_context.desktop.message(parent(), problem);
 }
@@ -76,7 +76,7 @@ void MainModel::save(Family family)
     // A save may wait for another program that holds the store.
     Q_EMIT storeBusy(true);
     const SaveOutcome outcome =
-        saveFavourite(m_data1, m_store.locate().path, address, name, familyLetter(family));
+        saveFavourite(m_cursor, m_store.locate().path, address, name, familyLetter(family));
     Q_EMIT storeBusy(false);
     switch (outcome.result) {
     case SaveOutcome::Result::Saved:

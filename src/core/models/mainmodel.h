@@ -65,7 +65,7 @@ private:
     AppContext m_context;
     NameEntry *m_nameEntry;
     FavouritesStore m_store;
-    FavouritesCursor m_data1;
+    FavouritesCursor m_cursor;
 };
 
 } // namespace tessaron
