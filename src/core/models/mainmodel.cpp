@@ -1,5 +1,6 @@
 #include "core/models/mainmodel.h"
 
+#include "core/coding/addresses.h"
 #include "core/coding/modtessaron.h"
 #include "core/desktop.h"
 #include "core/favourites/savefavourite.h"
@@ -55,14 +56,14 @@ void MainModel::openFigureAddress(Family family)
 {
     const QString &name = m_nameEntry->name();
     if (!name.isEmpty())
-        launch(m_context.state.formFigureAddress(family, name));
+        launch(formFigureAddress(family, name));
 }
 
 void MainModel::openPlainAddress()
 {
     const QString &name = m_nameEntry->name();
     if (!name.isEmpty())
-        launch(m_context.state.formPlainAddress(name));
+        launch(plainAddress(name));
 }
 
 void MainModel::save(Family family)
@@ -72,7 +73,7 @@ void MainModel::save(Family family)
         m_context.desktop.message(parent(), m_texts.noAddress);
         return;
     }
-    const QString address = m_context.state.formFigureAddress(family, name);
+    const QString address = formFigureAddress(family, name);
     // A save may wait for another program that holds the store.
     Q_EMIT storeBusy(true);
     const SaveOutcome outcome =

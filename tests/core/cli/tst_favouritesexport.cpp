@@ -176,7 +176,7 @@ void TestFavouritesExport::manyRowsComeOutInFolderOrder()
     for (int i = 0; i < names; ++i) {
         const QString name = QStringLiteral("n%1").arg(i, 5, 10, QLatin1Char('0'));
         for (Family family : kFamilies)
-            writer.add(state.formFigureAddress(family, name), name, familyLetter(family));
+            writer.add(formFigureAddress(family, name), name, familyLetter(family));
     }
     writer.close();
     const Exported e = exported(ExportFormat::Html, store.path);
