@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
+#include <tuple>
 
 using namespace tessaron;
 
@@ -21,14 +23,9 @@ namespace {
 // The windows that open the store as they come up.
 enum class Opener { Main, Favourites };
 
-// How the store stands when a window comes up: one of the faults, a store another
-// program holds, or a sound one.
-enum class Standing { Missing, Directory, NotADatabase, NoTable, Locked, Sound };
-
 } // namespace
 
 Q_DECLARE_METATYPE(Opener)
-Q_DECLARE_METATYPE(Standing)
 
 class TestStoreFaults : public QObject {
     Q_OBJECT
@@ -41,34 +38,41 @@ void TestStoreFaults::eachWindowSaysWhatIsWrongWithTheStore_data()
 {
     QTest::addColumn<Opener>("opener");
     QTest::addColumn<Lang>("lang");
-    QTest::addColumn<Standing>("standing");
+    // How the store stands when the window comes up: one of the faults, held by
+    // another program, or sound (neither).
+    QTest::addColumn<bool>("faulty");
+    QTest::addColumn<StoreFault>("fault");
+    QTest::addColumn<bool>("locked");
     // The reason after "path: ", in the window's language; empty when the window
     // says nothing (another copy holding the store is no fault of the store).
     QTest::addColumn<QString>("reason");
 
     struct Row {
         const char *name;
-        Standing standing;
+        std::optional<StoreFault> fault;
+        bool locked;
         const char *spanish;
         const char *english;
     };
     const Row rows[] = {
-        {"missing", Standing::Missing, "el archivo no existe", "the file does not exist"},
-        {"directory", Standing::Directory, "no es un archivo", "it is not a file"},
-        {"not a database", Standing::NotADatabase, "no es una base de datos",
+        {"missing", StoreFault::Missing, false, "el archivo no existe", "the file does not exist"},
+        {"directory", StoreFault::Directory, false, "no es un archivo", "it is not a file"},
+        {"not a database", StoreFault::NotADatabase, false, "no es una base de datos",
          "it is not a database"},
-        {"no table", Standing::NoTable, "no contiene la tabla AdrecaFig",
+        {"no table", StoreFault::NoTable, false, "no contiene la tabla AdrecaFig",
          "it holds no table AdrecaFig"},
-        {"locked", Standing::Locked, "", ""},
-        {"sound", Standing::Sound, "", ""},
+        {"locked", std::nullopt, true, "", ""},
+        {"sound", std::nullopt, false, "", ""},
     };
     for (const auto &[opener, window] :
          {std::pair{Opener::Main, "main"}, std::pair{Opener::Favourites, "favourites"}}) {
         for (const Row &row : rows) {
-            QTest::addRow("%s es %s", window, row.name)
-                << opener << Lang::Spanish << row.standing << QString::fromUtf8(row.spanish);
-            QTest::addRow("%s en %s", window, row.name)
-                << opener << Lang::English << row.standing << QString::fromUtf8(row.english);
+            for (const auto &[lang, tag, reason] : {std::tuple{Lang::Spanish, "es", row.spanish},
+                                                    std::tuple{Lang::English, "en", row.english}})
+                QTest::addRow("%s %s %s", window, tag, row.name)
+                    << opener << lang << row.fault.has_value()
+                    << row.fault.value_or(StoreFault::Missing) << row.locked
+                    << QString::fromUtf8(reason);
         }
     }
 }
@@ -77,7 +81,9 @@ void TestStoreFaults::eachWindowSaysWhatIsWrongWithTheStore()
 {
     QFETCH(Opener, opener);
     QFETCH(Lang, lang);
-    QFETCH(Standing, standing);
+    QFETCH(bool, faulty);
+    QFETCH(StoreFault, fault);
+    QFETCH(bool, locked);
     QFETCH(QString, reason);
 
     PrivateDataFolders dataFolders;
@@ -85,25 +91,10 @@ void TestStoreFaults::eachWindowSaysWhatIsWrongWithTheStore()
     const QString store = programDir.filePath("TESSARON.MDB");
     QVERIFY(createEmptyStore(store));
     QProcess holder;
-    switch (standing) {
-    case Standing::Missing:
-        QVERIFY(makeFaultyStore(store, StoreFault::Missing));
-        break;
-    case Standing::Directory:
-        QVERIFY(makeFaultyStore(store, StoreFault::Directory));
-        break;
-    case Standing::NotADatabase:
-        QVERIFY(makeFaultyStore(store, StoreFault::NotADatabase));
-        break;
-    case Standing::NoTable:
-        QVERIFY(makeFaultyStore(store, StoreFault::NoTable));
-        break;
-    case Standing::Locked:
+    if (faulty)
+        QVERIFY(makeFaultyStore(store, fault));
+    if (locked)
         QVERIFY(startLockHolder(holder, store, 1500));
-        break;
-    case Standing::Sound:
-        break;
-    }
 
     ModTessaron state;
     FakeDesktop desktop;
@@ -130,11 +121,12 @@ void TestStoreFaults::eachWindowSaysWhatIsWrongWithTheStore()
         QCOMPARE(desktop.messages.size(), 1);
         const QString message = desktop.messages.first();
         // A store missing beside the program is looked for in the user's data folder.
-        const QString where = standing == Standing::Missing ? dataFolders.userStore() : store;
+        const QString where =
+            faulty && fault == StoreFault::Missing ? dataFolders.userStore() : store;
         QVERIFY2(message.startsWith(expectedMessages(lang).storeOpenFailed + where + ": " + reason),
                  qPrintable(message));
     }
-    if (standing == Standing::Locked)
+    if (locked)
         QVERIFY(holder.waitForFinished(10000));
 }
 
