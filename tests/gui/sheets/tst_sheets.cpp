@@ -1,6 +1,7 @@
 #include "core/coding/figurecoding.h"
 #include "core/coding/modtessaron.h"
 #include "gui/main/mainwindow.h"
+#include "gui/printing/pagepainter.h"
 #include "gui/sheets/registerswindow.h"
 #include "gui/sheets/sheettext.h"
 #include "gui/sheets/symbologywindow.h"
@@ -34,7 +35,7 @@ void drawIntoPdf(const QString &path, const PageDrawer &draw)
     QPdfWriter writer(path);
     writer.setResolution(1200);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter(&writer);
+    PagePainter painter(&writer);
     draw(painter, writer.resolution());
 }
 
