@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QPointer>
-#include <QTimer>
 
 #include <optional>
 
@@ -78,16 +77,7 @@ QString FavouritesModel::helpFilePath() const
 void FavouritesModel::load()
 {
     QDir::setCurrent(m_context.programDir);
-    // The store is opened once the window is up, so the window never waits for it.
-    QTimer::singleShot(0, this, &FavouritesModel::checkStore);
-}
-
-void FavouritesModel::checkStore()
-{
-    // Another program holding the store is no fault of it; every step waits for it.
-    const QString problem = m_store.openForWindow(m_cursor, m_lang);
-    if (!problem.isEmpty())
-        m_context.desktop.message(parent(), problem);
+    m_store.openWhenUp(this, m_cursor, m_lang, m_context.desktop);
 }
 
 void FavouritesModel::onStore(const std::function<bool()> &step)

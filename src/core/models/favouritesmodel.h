@@ -66,7 +66,6 @@ private:
     // Runs a step on the store; a step that finds the store empty (false) and any
     // store failure lead to the no-entries state.
     void onStore(const std::function<bool()> &step);
-    void checkStore();
     void setMode(Mode mode);
     void clearLabels();
     [[nodiscard]] bool displayEmpty() const;

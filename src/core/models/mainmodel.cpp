@@ -9,7 +9,6 @@
 #include "core/texts/storetexts.h"
 
 #include <QDir>
-#include <QTimer>
 
 namespace tessaron {
 
@@ -35,16 +34,7 @@ QString MainModel::helpFilePath() const
 void MainModel::load()
 {
     QDir::setCurrent(m_context.programDir);
-    // The store is looked at once the window is up, so the window never waits for it.
-    QTimer::singleShot(0, this, &MainModel::checkStore);
-}
-
-void MainModel::checkStore()
-{
-    // Another program holding the store is no fault of the store: a save waits for it.
-    const QString problem = m_store.openForWindow(m_cursor, m_lang);
-    if (!problem.isEmpty())
-        m_context.desktop.message(parent(), problem);
+    m_store.openWhenUp(this, m_cursor, m_lang, m_context.desktop);
 }
 
 void MainModel::launch(const QString &address)

@@ -55,7 +55,6 @@ Q_SIGNALS:
     void storeBusy(bool busy);
 
 private:
-    void checkStore();
     void launch(const QString &address);
     // Opens another window and closes this one; stays when that window is not there.
     void navigate(WindowKind kind, Lang lang);
