@@ -24,9 +24,8 @@ void BM_CursorNext(benchmark::State &state)
     FavouritesCursor cursor;
     cursor.open(storeWith(state.range(0)));
     for (auto _ : state) {
-        cursor.moveNext();
-        if (cursor.atEnd())
-            cursor.moveFirst();
+        if (!cursor.moveNext())
+            (void)cursor.moveFirst();
     }
 }
 

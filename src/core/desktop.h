@@ -5,9 +5,12 @@
 #include <functional>
 
 class QObject;
-class QPainter;
 
 namespace tessaron {
+
+// What a page is drawn with. The core only hands it on, from the desktop that
+// prints to the window that draws; the windows' library says what it is.
+class PagePainter;
 
 // The help viewer's commands, numbered as the help calls of the windows number them.
 enum class HelpCommand {
@@ -18,7 +21,7 @@ enum class HelpCommand {
 
 // Draws one page. The painter's origin is the top left of the printable area (of
 // the paper's corner in a PDF file), and `dotsPerInch` the device's resolution.
-using PageDrawer = std::function<void(QPainter &painter, double dotsPerInch)>;
+using PageDrawer = std::function<void(PagePainter &painter, double dotsPerInch)>;
 
 // What became of a page before it reached the queue. A stopped queue, or one
 // that refuses jobs, would only keep the page waiting or lose it: it is not sent.

@@ -2,6 +2,7 @@
 
 #include "gui/app/windowlanguage.h"
 #include "gui/help/helpviewer.h"
+#include "gui/printing/pagepainter.h"
 #include "gui/printing/printqueue.h"
 
 #include <QDesktopServices>
@@ -132,7 +133,7 @@ bool drawOn(QPrinter &printer, const PageDrawer &draw)
     printer.setFullPage(false);
     // Qt adds margins of its own unless told the printer's smallest ones.
     printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
-    QPainter painter;
+    PagePainter painter;
     if (!painter.begin(&printer))
         return false;
     draw(painter, printer.resolution());

@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     [[maybe_unused]] const QString read =
         LlegirIni(QStringLiteral("Idioma"), QStringLiteral("Inici"), path);
-    if (EscriureIni(QStringLiteral("Idioma"), QStringLiteral("Inici"), QStringLiteral("Angles"),
-                    path) != u"1")
+    if (!EscriureIni(QStringLiteral("Idioma"), QStringLiteral("Inici"), QStringLiteral("Angles"),
+                     path))
         return 0;
     require(LlegirIni(QStringLiteral("Idioma"), QStringLiteral("Inici"), path) == u"Angles");
     const bool utf16 = before.startsWith("\xFF\xFE") || before.startsWith("\xFE\xFF");

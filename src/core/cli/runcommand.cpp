@@ -26,7 +26,7 @@ int setLanguage(const CommandLineRequest &request, OutputSink &err)
     const Lang lang = request.language == u"english" ? Lang::English : Lang::Spanish;
     QString why;
     if (EscriureIni(QStringLiteral("Idioma"), QStringLiteral("Inici"), languageSetting(lang), path,
-                    &why) == u"1")
+                    &why))
         return 0;
     err << QStringLiteral("tessaron: cannot write the settings file %1: %2\n")
                .arg(printable(path, 4096), why);

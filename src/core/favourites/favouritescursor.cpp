@@ -118,12 +118,10 @@ void FavouritesCursor::open(const QString &path, Wait wait)
     m_open = true;
     m_fileId = fileIdOf(path);
     try {
-        moveFirst();
+        (void)moveFirst();
     } catch (const StoreError &error) {
-        if (error.kind() != StoreError::Kind::NoRow) {
-            close();
-            fail(StoreError::Kind::CannotOpen, error.reason(), error.cause());
-        }
+        close();
+        fail(StoreError::Kind::CannotOpen, error.reason(), error.cause());
     }
 }
 
@@ -195,29 +193,29 @@ bool FavouritesCursor::standOn(const std::optional<Key> &key)
     return true;
 }
 
-void FavouritesCursor::moveToEnd(const QString &order)
+std::optional<FavouritesCursor::Key> FavouritesCursor::moveToEnd(const QString &order)
 {
-    if (!standOn(fetchKey(kColumns + order, {}))) {
+    const std::optional<Key> key = fetchKey(kColumns + order, {});
+    if (!standOn(key))
         m_position = Position::Empty;
-        fail(StoreError::Kind::NoRow, QStringLiteral("no entries"));
-    }
+    return key;
 }
 
-void FavouritesCursor::moveFirst()
+std::optional<StoredRow> FavouritesCursor::moveFirst()
 {
-    moveToEnd(kAscending);
+    return moveToEnd(kAscending);
 }
 
-void FavouritesCursor::moveLast()
+std::optional<StoredRow> FavouritesCursor::moveLast()
 {
-    moveToEnd(kDescending);
+    return moveToEnd(kDescending);
 }
 
-void FavouritesCursor::step(bool forward)
+std::optional<FavouritesCursor::Key> FavouritesCursor::step(bool forward)
 {
     requireOpen();
     if (forward ? atEnd() : atBegin())
-        fail(StoreError::Kind::NoRow, QStringLiteral("no row beyond this end"));
+        return std::nullopt;
     const QString &order = forward ? kAscending : kDescending;
     // From the far end a step lands on the nearest end row; otherwise it is the
     // next key after the current one (or after the row just deleted).
@@ -228,16 +226,24 @@ void FavouritesCursor::step(bool forward)
                    : fetchKey(kColumns + beyond + order, {m_key.nom, m_key.figura, m_key.adreca});
     if (!standOn(key))
         m_position = forward ? Position::AfterLast : Position::BeforeFirst;
+    return key;
 }
 
-void FavouritesCursor::moveNext()
+std::optional<StoredRow> FavouritesCursor::moveNext()
 {
-    step(true);
+    return step(true);
 }
 
-void FavouritesCursor::movePrevious()
+std::optional<StoredRow> FavouritesCursor::movePrevious()
 {
-    step(false);
+    return step(false);
+}
+
+std::optional<StoredRow> FavouritesCursor::current() const
+{
+    if (!m_open || m_position != Position::OnRow)
+        return std::nullopt;
+    return m_key;
 }
 
 const FavouritesCursor::Key &FavouritesCursor::currentKey() const

@@ -27,7 +27,9 @@ inline constexpr int kBusyTimeoutMs = 5000;
 // One window's cursor on the table `AdrecaFig`, in the order of `nom`, then
 // `figura` (then `Adreca`, so the order is total). Every move is one indexed
 // lookup from the current row's key: nothing loads the table into memory, and a
-// step costs the same on ten rows or a million. Failures are thrown as StoreError.
+// step costs the same on ten rows or a million. A move that finds no row (an empty
+// table, or the end reached) gives nothing; failures of the store are thrown as
+// StoreError.
 class FavouritesCursor {
 public:
     FavouritesCursor();
@@ -45,10 +47,13 @@ public:
     [[nodiscard]] bool isOpen() const { return m_open; }
     void close();
 
-    void moveFirst();
-    void moveLast();
-    void moveNext();
-    void movePrevious();
+    // Each move stands on a row and gives it; nothing when there is no row there:
+    // the table is empty, or the step would go past an end (the cursor then stands
+    // beyond that end).
+    std::optional<StoredRow> moveFirst();
+    std::optional<StoredRow> moveLast();
+    std::optional<StoredRow> moveNext();
+    std::optional<StoredRow> movePrevious();
     [[nodiscard]] bool atBegin() const
     {
         return m_position == Position::BeforeFirst || m_position == Position::Empty;
@@ -58,6 +63,11 @@ public:
         return m_position == Position::AfterLast || m_position == Position::Empty;
     }
 
+    // The row the cursor stands on; nothing beyond an end, on a deleted row, or
+    // in an empty table.
+    [[nodiscard]] std::optional<StoredRow> current() const;
+    // The current row's name and family; asking with no current row is a fault of
+    // the caller's, thrown as NoRow.
     [[nodiscard]] QString currentName() const;
     [[nodiscard]] QString currentFamily() const;
     [[nodiscard]] const StoredRow &currentRow() const { return currentKey(); }
@@ -109,9 +119,9 @@ private:
     QSqlError change(const QString &sql, const QVariantList &values) const;
     // Stands on the row of `key`; false (and the cursor unmoved) when there is none.
     bool standOn(const std::optional<Key> &key);
-    void moveToEnd(const QString &order);
+    std::optional<Key> moveToEnd(const QString &order);
     QList<StoredRow> rows(const QString &sql, const QVariantList &values);
-    void step(bool forward);
+    std::optional<Key> step(bool forward);
     [[noreturn]] void fail(StoreError::Kind kind, const QString &reason,
                            StoreError::Cause cause = StoreError::Cause::Other) const;
     [[noreturn]] void fail(StoreError::Kind kind, const QSqlError &error) const;

@@ -17,7 +17,7 @@ SaveOutcome saveFavourite(FavouritesCursor &cursor, const QString &storePath,
         return {SaveOutcome::Result::Failed, error};
     }
     try {
-        cursor.moveFirst();
+        (void)cursor.moveFirst();
     } catch (const StoreError &) {
         // The row is stored; where the cursor stands afterwards matters to no one here.
     }

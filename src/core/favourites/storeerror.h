@@ -11,7 +11,7 @@ class StoreError : public std::exception {
 public:
     enum class Kind {
         CannotOpen, // missing file, not a database, no table
-        NoRow,      // an empty table, no current row, already at an end
+        NoRow,      // asked for the current row where there is none
         Duplicate,  // the address is already stored
         Engine,     // anything else the database engine refused
     };

@@ -1,5 +1,6 @@
 #include "core/models/compactmodel.h"
 
+#include "core/coding/addresses.h"
 #include "core/coding/modtessaron.h"
 #include "core/coding/namecheck.h"
 #include "core/desktop.h"
@@ -23,8 +24,7 @@ void CompactModel::openFigureAddress(Family family, const QString &boxText)
 {
     if (boxText.isEmpty())
         return;
-    const QString &address =
-        m_context.state.formFigureAddress(family, boxText, asciiLowerText(boxText));
+    const QString &address = formFigureAddress(family, boxText, asciiLowerText(boxText));
     launchAddress(Launch::Browser, m_context.state, m_context.desktop, address);
 }
 
@@ -32,8 +32,7 @@ void CompactModel::openPlainAddress(const QString &boxText)
 {
     if (boxText.isEmpty())
         return;
-    launchAddress(Launch::Browser, m_context.state, m_context.desktop,
-                  m_context.state.formPlainAddress(boxText));
+    launchAddress(Launch::Browser, m_context.state, m_context.desktop, plainAddress(boxText));
 }
 
 void CompactModel::keepInFront(bool inFront)

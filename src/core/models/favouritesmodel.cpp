@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QPointer>
-#include <QTimer>
 
 #include <optional>
 
@@ -78,23 +77,15 @@ QString FavouritesModel::helpFilePath() const
 void FavouritesModel::load()
 {
     QDir::setCurrent(m_context.programDir);
-    // The store is opened once the window is up, so the window never waits for it.
-    QTimer::singleShot(0, this, &FavouritesModel::checkStore);
+    m_store.openWhenUp(this, m_cursor, m_lang, m_context.desktop);
 }
 
-void FavouritesModel::checkStore()
-{
-    // Another program holding the store is no fault of it; every step waits for it.
-    const QString problem = m_store.openForWindow(m_data1, m_lang);
-    if (!problem.isEmpty())
-        m_context.desktop.message(parent(), problem);
-}
-
-void FavouritesModel::onStore(const std::function<void()> &step)
+void FavouritesModel::onStore(const std::function<bool()> &step)
 {
     try {
-        m_store.ensureOpen(m_data1);
-        step();
+        m_store.ensureOpen(m_cursor);
+        if (!step())
+            setMode(Mode::NoEntries);
     } catch (const StoreError &) {
         setMode(Mode::NoEntries);
     }
@@ -138,22 +129,26 @@ void FavouritesModel::enterFigureMode()
     onStore([this] {
         for (FamilyListModel *list : m_lists)
             list->clear();
-        m_data1.moveFirst(); // fails on an empty store
+        if (!m_cursor.moveFirst())
+            return false;
         // Each list reads its first page; the rest as it is scrolled.
         for (FamilyListModel *list : m_lists)
-            list->reload(m_data1);
+            list->reload(m_cursor);
         setMode(Mode::Figure);
+        return true;
     });
 }
 
 void FavouritesModel::enterNameMode()
 {
     onStore([this] {
-        m_data1.moveFirst();
+        if (!m_cursor.moveFirst())
+            return false;
         setMode(Mode::Name);
         clearLabels();
         Q_EMIT searchCleared();
         Q_EMIT labelsChanged();
+        return true;
     });
 }
 
@@ -163,8 +158,7 @@ void FavouritesModel::open(Family family, const QString &name, bool damaged, Lau
         m_context.desktop.message(parent(), m_texts.damagedRow.arg(printable(name)));
         return;
     }
-    launchAddress(how, m_context.state, m_context.desktop,
-                  m_context.state.formFigureAddress(family, name));
+    launchAddress(how, m_context.state, m_context.desktop, formFigureAddress(family, name));
 }
 
 void FavouritesModel::openPicked(Family family, int picked)
@@ -192,31 +186,35 @@ void FavouritesModel::search(const QString &text)
     }
     clearLabels();
     onStore([this, &text] {
+        if (!m_cursor.moveFirst())
+            return false;
         // The whole name only, letter for letter, once in lower case.
-        const QString wanted = asciiLowerText(text);
-        m_data1.moveFirst(); // fails on an empty store
-        for (const StoredRow &row : m_data1.rowsNamed(wanted))
+        for (const StoredRow &row : m_cursor.rowsNamed(asciiLowerText(text)))
             setLabel(row);
-        m_data1.findFirst(text);
+        m_cursor.findFirst(text);
         Q_EMIT labelsChanged();
         if (displayEmpty()) {
             m_context.desktop.message(parent(), m_texts.noMatch);
-            m_data1.moveFirst();
+            m_cursor.moveFirst();
         }
+        return true;
     });
     Q_EMIT labelsChanged();
 }
 
 void FavouritesModel::fill(bool forward)
 {
-    const QString name = m_data1.currentName();
-    const auto beyond = [&] { return forward ? m_data1.atEnd() : m_data1.atBegin(); };
-    while (!beyond() && sameName(m_data1.currentName(), name)) {
-        setLabel(m_data1.currentRow());
-        forward ? m_data1.moveNext() : m_data1.movePrevious();
+    const auto step = [&] { return forward ? m_cursor.moveNext() : m_cursor.movePrevious(); };
+    std::optional<StoredRow> row = m_cursor.current();
+    if (!row)
+        return;
+    const QString name = row->nom;
+    while (row && sameName(row->nom, name)) {
+        setLabel(*row);
+        row = step();
     }
     // Back onto the last (first) row of the name.
-    forward ? m_data1.movePrevious() : m_data1.moveNext();
+    forward ? m_cursor.movePrevious() : m_cursor.moveNext();
 }
 
 void FavouritesModel::fillForward()
@@ -232,42 +230,45 @@ void FavouritesModel::fillBackward()
 void FavouritesModel::nextName()
 {
     onStore([this] {
-        const QString current = m_data1.currentName();
-        m_data1.moveFirst();
-        const QString first = m_data1.currentName();
-        m_data1.moveLast();
-        const QString last = m_data1.currentName();
-        m_data1.findLast(current);
-        if (sameName(m_data1.currentName(), first) && displayEmpty()) {
-            m_data1.moveFirst();
+        const std::optional<StoredRow> current = m_cursor.current();
+        const std::optional<StoredRow> first = m_cursor.moveFirst();
+        const std::optional<StoredRow> last = m_cursor.moveLast();
+        if (!current || !first || !last)
+            return false;
+        m_cursor.findLast(current->nom);
+        const QString here = m_cursor.currentName();
+        if (sameName(here, first->nom) && displayEmpty()) {
+            m_cursor.moveFirst();
             clearLabels();
             fillForward();
-        } else if (!sameName(m_data1.currentName(), last) && !m_data1.atEnd()) {
-            m_data1.moveNext();
+        } else if (!sameName(here, last->nom) && m_cursor.moveNext()) {
             clearLabels();
             fillForward();
         }
         Q_EMIT labelsChanged();
+        return true;
     });
 }
 
 void FavouritesModel::previousName()
 {
     onStore([this] {
-        const QString current = m_data1.currentName();
-        m_data1.moveFirst();
-        const QString first = m_data1.currentName();
-        m_data1.findFirst(current);
-        if (sameName(m_data1.currentName(), first) && displayEmpty()) {
-            m_data1.moveLast();
+        const std::optional<StoredRow> current = m_cursor.current();
+        const std::optional<StoredRow> first = m_cursor.moveFirst();
+        if (!current || !first)
+            return false;
+        m_cursor.findFirst(current->nom);
+        const QString here = m_cursor.currentName();
+        if (sameName(here, first->nom) && displayEmpty()) {
+            m_cursor.moveLast();
             clearLabels();
             fillBackward();
-        } else if (!sameName(m_data1.currentName(), first) && !m_data1.atBegin()) {
-            m_data1.movePrevious();
+        } else if (!sameName(here, first->nom) && m_cursor.movePrevious()) {
             clearLabels();
             fillBackward();
         }
         Q_EMIT labelsChanged();
+        return true;
     });
 }
 
@@ -278,8 +279,10 @@ void FavouritesModel::deleteShown(Family family)
         return;
     bool found = false;
     onStore([&] {
-        m_data1.moveFirst(); // fails on an empty store
-        found = m_data1.findExact(name, familyLetter(family));
+        if (!m_cursor.moveFirst())
+            return false;
+        found = m_cursor.findExact(name, familyLetter(family));
+        return true;
     });
     if (m_mode == Mode::NoEntries)
         return;
@@ -291,13 +294,14 @@ void FavouritesModel::deleteShown(Family family)
     onStore([&] {
         // Found again: the store may have been replaced while the question was up,
         // and only the row asked about may go.
-        if (yes && m_data1.findExact(name, familyLetter(family))) {
-            m_data1.deleteCurrent();
+        if (yes && m_cursor.findExact(name, familyLetter(family))) {
+            m_cursor.deleteCurrent();
             m_labels[indexOf(family)] = QString(kNoNameCaption);
             m_labelDamaged[indexOf(family)] = false;
             Q_EMIT labelsChanged();
         }
-        m_data1.moveFirst(); // fails once the last row is gone
+        // No row left: no entries.
+        return m_cursor.moveFirst().has_value();
     });
 }
 

@@ -63,9 +63,9 @@ Q_SIGNALS:
     void searchCleared();
 
 private:
-    // Runs a step on the store; any store failure leads to the no-entries state.
-    void onStore(const std::function<void()> &step);
-    void checkStore();
+    // Runs a step on the store; a step that finds the store empty (false) and any
+    // store failure lead to the no-entries state.
+    void onStore(const std::function<bool()> &step);
     void setMode(Mode mode);
     void clearLabels();
     [[nodiscard]] bool displayEmpty() const;
@@ -85,7 +85,7 @@ private:
     std::array<bool, 4> m_labelDamaged{};
     std::array<FamilyListModel *, 4> m_lists{};
     FavouritesStore m_store;
-    FavouritesCursor m_data1;
+    FavouritesCursor m_cursor;
 };
 
 } // namespace tessaron

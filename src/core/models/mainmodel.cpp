@@ -1,5 +1,6 @@
 #include "core/models/mainmodel.h"
 
+#include "core/coding/addresses.h"
 #include "core/coding/modtessaron.h"
 #include "core/desktop.h"
 #include "core/favourites/savefavourite.h"
@@ -8,7 +9,6 @@
 #include "core/texts/storetexts.h"
 
 #include <QDir>
-#include <QTimer>
 
 namespace tessaron {
 
@@ -34,16 +34,7 @@ QString MainModel::helpFilePath() const
 void MainModel::load()
 {
     QDir::setCurrent(m_context.programDir);
-    // The store is looked at once the window is up, so the window never waits for it.
-    QTimer::singleShot(0, this, &MainModel::checkStore);
-}
-
-void MainModel::checkStore()
-{
-    // Another program holding the store is no fault of the store: a save waits for it.
-    const QString problem = m_store.openForWindow(m_data1, m_lang);
-    if (!problem.isEmpty())
-        m_context.desktop.message(parent(), problem);
+    m_store.openWhenUp(this, m_cursor, m_lang, m_context.desktop);
 }
 
 void MainModel::launch(const QString &address)
@@ -55,14 +46,14 @@ void MainModel::openFigureAddress(Family family)
 {
     const QString &name = m_nameEntry->name();
     if (!name.isEmpty())
-        launch(m_context.state.formFigureAddress(family, name));
+        launch(formFigureAddress(family, name));
 }
 
 void MainModel::openPlainAddress()
 {
     const QString &name = m_nameEntry->name();
     if (!name.isEmpty())
-        launch(m_context.state.formPlainAddress(name));
+        launch(plainAddress(name));
 }
 
 void MainModel::save(Family family)
@@ -72,11 +63,11 @@ void MainModel::save(Family family)
         m_context.desktop.message(parent(), m_texts.noAddress);
         return;
     }
-    const QString address = m_context.state.formFigureAddress(family, name);
+    const QString address = formFigureAddress(family, name);
     // A save may wait for another program that holds the store.
     Q_EMIT storeBusy(true);
     const SaveOutcome outcome =
-        saveFavourite(m_data1, m_store.locate().path, address, name, familyLetter(family));
+        saveFavourite(m_cursor, m_store.locate().path, address, name, familyLetter(family));
     Q_EMIT storeBusy(false);
     switch (outcome.result) {
     case SaveOutcome::Result::Saved:

@@ -55,7 +55,6 @@ Q_SIGNALS:
     void storeBusy(bool busy);
 
 private:
-    void checkStore();
     void launch(const QString &address);
     // Opens another window and closes this one; stays when that window is not there.
     void navigate(WindowKind kind, Lang lang);
@@ -65,7 +64,7 @@ private:
     AppContext m_context;
     NameEntry *m_nameEntry;
     FavouritesStore m_store;
-    FavouritesCursor m_data1;
+    FavouritesCursor m_cursor;
 };
 
 } // namespace tessaron

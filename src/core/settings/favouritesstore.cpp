@@ -1,6 +1,10 @@
 #include "core/settings/favouritesstore.h"
 
+#include "core/desktop.h"
 #include "core/texts/storetexts.h"
+
+#include <QObject>
+#include <QTimer>
 
 namespace tessaron {
 
@@ -43,6 +47,16 @@ QString FavouritesStore::openForWindow(FavouritesCursor &cursor, Lang lang)
             return problemText(lang, error);
     }
     return {};
+}
+
+void FavouritesStore::openWhenUp(QObject *model, FavouritesCursor &cursor, Lang lang,
+                                 Desktop &desktop)
+{
+    QTimer::singleShot(0, model, [this, model, &cursor, lang, &desktop] {
+        const QString problem = openForWindow(cursor, lang);
+        if (!problem.isEmpty())
+            desktop.message(model->parent(), problem);
+    });
 }
 
 QString FavouritesStore::problemText(Lang lang, const StoreError &error) const

@@ -8,7 +8,11 @@
 
 #include <optional>
 
+class QObject;
+
 namespace tessaron {
+
+class Desktop;
 
 // The favourites store as every window and the command line find it: the file
 // beside the program when one stands there, otherwise the user's own, made from
@@ -31,6 +35,11 @@ public:
     // store cannot be used, empty when it opened or only another copy of the
     // program holds it (every later step waits for that copy).
     [[nodiscard]] QString openForWindow(FavouritesCursor &cursor, Lang lang);
+    // A window's model opening its cursor: once the event loop runs, so that the
+    // window is up and never waits for the store, and saying what keeps the store
+    // from being used in a box modal to the model's window (its parent). Nothing
+    // happens once `model`, which holds the store and the cursor, is gone.
+    void openWhenUp(QObject *model, FavouritesCursor &cursor, Lang lang, Desktop &desktop);
 
     // What went wrong, as a window says it in `lang`: a head line, "path: reason",
     // and the installed empty store's path when it is missing too.

@@ -76,13 +76,13 @@ QString LlegirIni(const QString &section, const QString &key, const QString &fil
     return {};
 }
 
-QString EscriureIni(const QString &section, const QString &key, const QString &value,
-                    const QString &file, QString *why)
+bool EscriureIni(const QString &section, const QString &key, const QString &value,
+                 const QString &file, QString *why)
 {
     const auto fail = [why](const QString &reason) {
         if (why)
             *why = reason;
-        return QStringLiteral("0");
+        return false;
     };
     const QString sectionName = section.trimmed();
     const QString keyName = key.trimmed();
@@ -141,15 +141,16 @@ QString EscriureIni(const QString &section, const QString &key, const QString &v
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("its folder %1 cannot be made").arg(folder));
     // A settings file that is a link to another (kept with the user's other
-    // settings, say) stays a link: the file it points at is the one rewritten.
-    const QString target = info.isSymLink() ? info.symLinkTarget() : file;
+    // settings, say) stays a link: the file at the end of its links, which was
+    // read above, is the one rewritten.
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : file;
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
         return fail(out.errorString());
     out.write(text.bytes());
     if (!out.commit())
         return fail(out.errorString());
-    return QStringLiteral("1");
+    return true;
 }
 
 QString settingsFilePath()

@@ -16,9 +16,9 @@ namespace tessaron {
 // Writes one value, creating the file, section or key as needed and keeping every
 // other line byte for byte as it was, in the file's own encoding. The file is
 // replaced atomically: a crash while writing leaves the old file or the new one.
-// "1" on success, "0" on failure, with the reason in `why`.
-QString EscriureIni(const QString &section, const QString &key, const QString &value,
-                    const QString &file, QString *why = nullptr);
+// False on failure, with the reason in `why`.
+[[nodiscard]] bool EscriureIni(const QString &section, const QString &key, const QString &value,
+                               const QString &file, QString *why = nullptr);
 
 // "tessaron.ini" in the user's configuration directory ($XDG_CONFIG_HOME, by
 // default ~/.config).

@@ -27,7 +27,6 @@ public:
 
     [[nodiscard]] View view() const { return m_view; }
     [[nodiscard]] QString anchor() const { return m_anchor; }
-    [[nodiscard]] const HelpDocument &document() const { return m_document; }
 
 private:
     void createControls();

@@ -26,12 +26,17 @@ Run runTessaron(const QStringList &arguments, const QByteArray &input = {})
 {
     QProcess process;
     process.start(qEnvironmentVariable("TESSARON_BINARY"), arguments);
+    // A program that does not start or end fails the test that ran it, with -1
+    // for its exit code and the reason in place of its standard error.
     if (!process.waitForStarted(20000))
-        qFatal("tessaron did not start");
+        return {-1, {}, QStringLiteral("tessaron did not start: ") + process.errorString()};
     process.write(input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(20000))
-        qFatal("tessaron did not finish");
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished(5000);
+        return {-1, {}, QStringLiteral("tessaron did not finish in 20 s")};
+    }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
@@ -491,7 +496,7 @@ void TestCommandLine::aClosedPipeEndsQuietly()
         ModTessaron state;
         for (int i = 0; i < 2000; ++i) {
             const QString name = QStringLiteral("name%1").arg(i);
-            writer.add(state.formFigureAddress(Family::R, name), name, "r");
+            writer.add(formFigureAddress(Family::R, name), name, "r");
         }
     }
     // The reader takes one line and goes; the program must end with SIGPIPE's

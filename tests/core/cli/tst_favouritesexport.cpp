@@ -87,6 +87,8 @@ class TestFavouritesExport : public QObject {
 private Q_SLOTS:
     void wellFormedStoresExportWhole_data();
     void wellFormedStoresExportWhole();
+    void eachFamilyHasItsFolder_data();
+    void eachFamilyHasItsFolder();
     void manyRowsComeOutInFolderOrder();
     void hostileRowsAreLeftOutAndNamed_data();
     void hostileRowsAreLeftOutAndNamed();
@@ -117,18 +119,62 @@ void TestFavouritesExport::wellFormedStoresExportWhole()
     }
 }
 
+void TestFavouritesExport::eachFamilyHasItsFolder_data()
+{
+    // The families a store holds ("abc" saved in each of `families`), and the
+    // bookmarks a browser reads back: a folder for each family there is, in the
+    // order four sides, circle or ellipse, three sides, more than four sides.
+    QTest::addColumn<QString>("families");
+    QTest::addColumn<QStringList>("expected");
+    const QString r = "folder Tessaron: four sides";
+    const QString rAbc = "http://www.tessaron-abc-rmt.com | abc (four sides)";
+    const QString c = "folder Tessaron: circle or ellipse";
+    const QString cAbc = "http://www.tessaron-abc-cto.com | abc (circle or ellipse)";
+    const QString t = "folder Tessaron: three sides";
+    const QString tAbc = "http://www.tessaron-abc-tlx.com | abc (three sides)";
+    const QString p = "folder Tessaron: more than four sides";
+    const QString pAbc = "http://www.tessaron-abc-piq.com | abc (more than four sides)";
+    QTest::newRow("none") << "" << QStringList{};
+    QTest::newRow("four sides") << "r" << QStringList{r, rAbc};
+    QTest::newRow("circle or ellipse") << "c" << QStringList{c, cAbc};
+    QTest::newRow("three sides") << "t" << QStringList{t, tAbc};
+    QTest::newRow("more than four sides") << "p" << QStringList{p, pAbc};
+    QTest::newRow("all but the first") << "ctp" << QStringList{c, cAbc, t, tAbc, p, pAbc};
+    QTest::newRow("first and last") << "rp" << QStringList{r, rAbc, p, pAbc};
+    QTest::newRow("all four") << "pctr" << QStringList{r, rAbc, c, cAbc, t, tAbc, p, pAbc};
+}
+
+void TestFavouritesExport::eachFamilyHasItsFolder()
+{
+    QFETCH(QString, families);
+    QFETCH(QStringList, expected);
+    const QHash<QChar, QString> addresses{{u'r', "http://www.tessaron-abc-rmt.com"},
+                                          {u'c', "http://www.tessaron-abc-cto.com"},
+                                          {u't', "http://www.tessaron-abc-tlx.com"},
+                                          {u'p', "http://www.tessaron-abc-piq.com"}};
+    QList<StoredRowText> rows;
+    for (QChar letter : families)
+        rows.append({letter, "abc", letter, addresses.value(letter)});
+    Store store(rows);
+    const Exported e = exported(ExportFormat::Html, store.path);
+    QCOMPARE(e.status, 0);
+    QCOMPARE(e.err, QByteArray());
+    QCOMPARE(bookmarks(e.out), expected);
+    QCOMPARE(e.out.count("<DL><p>"), 1 + expected.size() / 2);
+    QCOMPARE(e.out.count("</DL><p>"), 1 + expected.size() / 2);
+}
+
 void TestFavouritesExport::manyRowsComeOutInFolderOrder()
 {
     // Enough rows that the later folders, kept aside while the store is read in
     // name order, pass through their files in several blocks.
-    ModTessaron state; // rows as the save buttons write them
     const int names = 3000;
-    QList<StoredRowText> rows;
+    QList<StoredRowText> rows; // as the save buttons write them
     for (int i = 0; i < names; ++i) {
         const QString name = QStringLiteral("n%1").arg(i, 5, 10, QLatin1Char('0'));
         for (Family family : kFamilies)
             rows.append(
-                {name, name, QString(familyLetter(family)), state.formFigureAddress(family, name)});
+                {name, name, QString(familyLetter(family)), formFigureAddress(family, name)});
     }
     Store store(rows);
     const Exported e = exported(ExportFormat::Html, store.path);

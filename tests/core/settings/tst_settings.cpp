@@ -12,12 +12,11 @@ using namespace tessaron;
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
+// False when the file could not be written whole: the test that asked stops there.
+[[nodiscard]] bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    f.write(bytes);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
 }
 
 QByteArray readFile(const QString &path)
@@ -80,7 +79,7 @@ void TestSettings::startLanguage()
     QFETCH(bool, english);
     QTemporaryDir dir;
     const QString path = dir.filePath("tessaron.ini");
-    writeFile(path, contents);
+    QVERIFY(writeFile(path, contents));
     QCOMPARE(tessaron::startLanguage(path), english ? Lang::English : Lang::Spanish);
     QCOMPARE(readFile(path), contents); // reading never changes the file
 }
@@ -99,12 +98,11 @@ void TestSettings::unreadableFilesMeanSpanish()
     QByteArray bytes;
     for (int i = 0; i < 4096; ++i)
         bytes += char((i * 131 + 7) % 256);
-    writeFile(garbage, bytes + "\n[Idioma]\nInici=Angles\n" + bytes);
+    QVERIFY(writeFile(garbage, bytes + "\n[Idioma]\nInici=Angles\n" + bytes));
     QCOMPARE(LlegirIni("Idioma", "Inici", garbage), QStringLiteral("Angles")); // lines still read
-    QCOMPARE(LlegirIni("Idioma", "Inici", garbage).size(), 6);
 
     const QString huge = dir.filePath("huge.ini");
-    writeFile(huge, "[Idioma]\nInici=Angles\n" + QByteArray(8 * 1024 * 1024, 'x'));
+    QVERIFY(writeFile(huge, "[Idioma]\nInici=Angles\n" + QByteArray(8 * 1024 * 1024, 'x')));
     QCOMPARE(tessaron::startLanguage(huge), Lang::Spanish);
 }
 
@@ -126,7 +124,7 @@ void TestSettings::profileRules()
     QFETCH(QByteArray, contents);
     QFETCH(QString, value);
     QTemporaryDir dir;
-    writeFile(dir.filePath("t.ini"), contents);
+    QVERIFY(writeFile(dir.filePath("t.ini"), contents));
     QCOMPARE(LlegirIni("s", "k", dir.filePath("t.ini")), value);
 }
 
@@ -134,13 +132,13 @@ void TestSettings::writeCreatesFileSectionAndKey()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("sub/dir/tessaron.ini");
-    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", path), QStringLiteral("1"));
+    QVERIFY(EscriureIni("Idioma", "Inici", "Angles", path));
     QCOMPARE(readFile(path), QByteArray("[Idioma]\nInici=Angles\n"));
     QCOMPARE(tessaron::startLanguage(path), Lang::English);
-    QCOMPARE(EscriureIni("Idioma", "Inici", "Espanyol", path), QStringLiteral("1"));
+    QVERIFY(EscriureIni("Idioma", "Inici", "Espanyol", path));
     QCOMPARE(readFile(path), QByteArray("[Idioma]\nInici=Espanyol\n"));
-    QCOMPARE(EscriureIni("Idioma", "Otra", "x", path), QStringLiteral("1"));
-    QCOMPARE(EscriureIni("Nueva", "Clave", "y", path), QStringLiteral("1"));
+    QVERIFY(EscriureIni("Idioma", "Otra", "x", path));
+    QVERIFY(EscriureIni("Nueva", "Clave", "y", path));
     QCOMPARE(readFile(path), QByteArray("[Idioma]\nInici=Espanyol\nOtra=x\n\n[Nueva]\nClave=y\n"));
     QCOMPARE(LlegirIni("nueva", "clave", path), QStringLiteral("y"));
 }
@@ -151,8 +149,8 @@ void TestSettings::writeKeepsEveryOtherLine()
     const QString path = dir.filePath("tessaron.ini");
     const QByteArray before = "; my settings\r\n[Window]\r\nLeft=10\r\n\r\n[idioma]\r\n; why\r\n"
                               "  inici = Espanyol \r\nOther=keep\r\n\r\n[Tail]\r\nX=1\r\n";
-    writeFile(path, before);
-    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", path), QStringLiteral("1"));
+    QVERIFY(writeFile(path, before));
+    QVERIFY(EscriureIni("Idioma", "Inici", "Angles", path));
     QByteArray expected = before;
     expected.replace("  inici = Espanyol ", "Inici=Angles");
     QCOMPARE(readFile(path), expected);
@@ -165,21 +163,20 @@ void TestSettings::writeFailsClearly()
     QTemporaryDir dir;
     // Root can write anywhere, so make failures that hold for root too.
     QVERIFY(QDir(dir.path()).mkdir("adir"));
-    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", dir.filePath("adir")), QStringLiteral("0"));
-    writeFile(dir.filePath("afile"), "not a directory");
-    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", dir.filePath("afile/tessaron.ini")),
-             QStringLiteral("0"));
+    QVERIFY(!EscriureIni("Idioma", "Inici", "Angles", dir.filePath("adir")));
+    QVERIFY(writeFile(dir.filePath("afile"), "not a directory"));
+    QVERIFY(!EscriureIni("Idioma", "Inici", "Angles", dir.filePath("afile/tessaron.ini")));
     // A value that would add a line, or names that would change the file's shape.
     const QString path = dir.filePath("t.ini");
-    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles\n[Idioma]", path), QStringLiteral("0"));
-    QCOMPARE(EscriureIni("Idi]oma", "Inici", "x", path), QStringLiteral("0"));
-    QCOMPARE(EscriureIni("Idioma", "In=ici", "x", path), QStringLiteral("0"));
+    QVERIFY(!EscriureIni("Idioma", "Inici", "Angles\n[Idioma]", path));
+    QVERIFY(!EscriureIni("Idi]oma", "Inici", "x", path));
+    QVERIFY(!EscriureIni("Idioma", "In=ici", "x", path));
     QVERIFY(!QFile::exists(path));
     // A file too large to be read is never overwritten.
     const QString huge = dir.filePath("huge.ini");
     const QByteArray big(3 * 1024 * 1024, 'x');
-    writeFile(huge, big);
-    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", huge), QStringLiteral("0"));
+    QVERIFY(writeFile(huge, big));
+    QVERIFY(!EscriureIni("Idioma", "Inici", "Angles", huge));
     QCOMPARE(readFile(huge).size(), big.size());
 }
 
@@ -203,32 +200,67 @@ void TestSettings::writeKeepsTheFileEncoding_data()
 {
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("Latin-1 comment") << QByteArray("; configuraci\xf3n\n[Idioma]\nInici=Espanyol\n")
-                                     << QByteArray("; configuraci\xf3n\n[Idioma]\nInici=Angles\n");
+    // How the settings file stands: the file itself, or a link to one elsewhere
+    // (kept with the user's other settings, say), or a link to such a link.
+    QTest::addColumn<int>("links");
+    QTest::newRow("Latin-1 comment")
+        << QByteArray("; configuraci\xf3n\n[Idioma]\nInici=Espanyol\n")
+        << QByteArray("; configuraci\xf3n\n[Idioma]\nInici=Angles\n") << 0;
     QTest::newRow("UTF-8 with a byte-order mark")
         << QByteArray("\xEF\xBB\xBF[Idioma]\nInici=Espanyol\n; configuraci\xc3\xb3n\n")
-        << QByteArray("\xEF\xBB\xBF[Idioma]\nInici=Angles\n; configuraci\xc3\xb3n\n");
+        << QByteArray("\xEF\xBB\xBF[Idioma]\nInici=Angles\n; configuraci\xc3\xb3n\n") << 0;
     QTest::newRow("UTF-16 little-endian")
         << utf16("[Idioma]\r\nInici=Espanyol\r\n; configuración\r\n", true)
-        << utf16("[Idioma]\r\nInici=Angles\r\n; configuración\r\n", true);
+        << utf16("[Idioma]\r\nInici=Angles\r\n; configuración\r\n", true) << 0;
     QTest::newRow("UTF-16 big-endian, section added")
         << utf16("; configuración\r\n", false)
-        << utf16("; configuración\r\n\r\n[Idioma]\r\nInici=Angles\r\n", false);
+        << utf16("; configuración\r\n\r\n[Idioma]\r\nInici=Angles\r\n", false) << 0;
     QTest::newRow("no line feed at the end")
-        << QByteArray("[Idioma]\nInici=Espanyol") << QByteArray("[Idioma]\nInici=Angles");
+        << QByteArray("[Idioma]\nInici=Espanyol") << QByteArray("[Idioma]\nInici=Angles") << 0;
     QTest::newRow("section added after a last line without a line feed")
-        << QByteArray("[Other]\nX=1") << QByteArray("[Other]\nX=1\n\n[Idioma]\nInici=Angles\n");
+        << QByteArray("[Other]\nX=1") << QByteArray("[Other]\nX=1\n\n[Idioma]\nInici=Angles\n")
+        << 0;
+    QTest::newRow("UTF-16 little-endian, odd length")
+        << utf16("[Idioma]\r\nInici=Espanyol\r\n", true) + '\x7f'
+        << utf16("[Idioma]\r\nInici=Angles\r\n", true) + '\x7f' << 0;
+    QTest::newRow("UTF-16 big-endian, odd length, section added")
+        << utf16("; configuración\r\n", false) + '\0'
+        << utf16("; configuración\r\n\r\n[Idioma]\r\nInici=Angles\r\n", false) + '\0' << 0;
+    QTest::newRow("a link to the file")
+        << QByteArray("[Idioma]\nInici=Espanyol\n") << QByteArray("[Idioma]\nInici=Angles\n") << 1;
+    QTest::newRow("a link to a link to a UTF-16 file")
+        << utf16("[Idioma]\r\nInici=Espanyol\r\n", true)
+        << utf16("[Idioma]\r\nInici=Angles\r\n", true) << 2;
 }
 
 void TestSettings::writeKeepsTheFileEncoding()
 {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
+    QFETCH(int, links);
     QTemporaryDir dir;
     const QString path = dir.filePath("tessaron.ini");
-    writeFile(path, before);
+    // The file itself stands in a folder of its own; each link names the next by a
+    // relative path.
+    QVERIFY(QDir(dir.path()).mkdir("kept"));
+    const QString file = links == 0 ? path : dir.filePath("kept/tessaron.ini");
+    QVERIFY(writeFile(file, before));
+    QStringList chain{path};
+    for (int i = 1; i < links; ++i)
+        chain << dir.filePath(QStringLiteral("link%1.ini").arg(i));
+    for (int i = 0; i < links; ++i) {
+        const QString next = i + 1 < links ? QFileInfo(chain[i + 1]).fileName()
+                                           : QStringLiteral("kept/tessaron.ini");
+        QVERIFY(QFile::link(next, chain[i]));
+    }
     QCOMPARE(tessaron::startLanguage(path), Lang::Spanish);
-    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", path), QStringLiteral("1"));
+    QVERIFY(EscriureIni("Idioma", "Inici", "Angles", path));
+    QCOMPARE(readFile(file), after);
+    // Every link is still a link, and leads where it led.
+    for (int i = 0; i < links; ++i)
+        QVERIFY2(QFileInfo(chain[i]).isSymLink(), qPrintable(chain[i]));
+    if (links > 0)
+        QCOMPARE(QFileInfo(path).canonicalFilePath(), QFileInfo(file).canonicalFilePath());
     QCOMPARE(readFile(path), after);
     QCOMPARE(tessaron::startLanguage(path), Lang::English);
 }
@@ -241,8 +273,8 @@ void TestSettings::writeKeepsRandomBytes()
     QByteArray before(4600, '\0');
     for (char &c : before)
         c = char(random.bounded(256));
-    writeFile(path, before);
-    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", path), QStringLiteral("1"));
+    QVERIFY(writeFile(path, before));
+    QVERIFY(EscriureIni("Idioma", "Inici", "Angles", path));
     const QByteArray after = readFile(path);
     QVERIFY(after.startsWith(before));
     QVERIFY2(after.size() - before.size() <= 30, qPrintable(QString::number(after.size())));
@@ -250,7 +282,7 @@ void TestSettings::writeKeepsRandomBytes()
 
     // A character Latin-1 cannot hold is refused rather than written in another encoding.
     QString why;
-    QCOMPARE(EscriureIni("Idioma", "Otra", "\u0107", path, &why), QStringLiteral("0"));
+    QVERIFY(!EscriureIni("Idioma", "Otra", "\u0107", path, &why));
     QVERIFY(why.contains("Latin-1"));
     QCOMPARE(readFile(path), after);
 }
@@ -276,9 +308,9 @@ void TestSettings::languageOptionSaysWhyItCannotWrite()
     if (fault == "directory") {
         QVERIFY(QDir(dir.path()).mkdir("tessaron.ini"));
     } else if (fault == "large") {
-        writeFile(dir.filePath("tessaron.ini"), QByteArray(2 * 1024 * 1024, ';'));
+        QVERIFY(writeFile(dir.filePath("tessaron.ini"), QByteArray(2 * 1024 * 1024, ';')));
     } else {
-        writeFile(dir.filePath("plain"), "a file");
+        QVERIFY(writeFile(dir.filePath("plain"), "a file"));
         config = dir.filePath("plain/config");
     }
     QProcess p;
@@ -302,8 +334,8 @@ void TestSettings::storeAndHelpAreFound()
     const QString bin = prefix.filePath("bin");
     const QString share = prefix.filePath("share/tessaron");
     QVERIFY(QDir().mkpath(bin) && QDir().mkpath(share));
-    writeFile(share + "/TESSARON.MDB", "the empty store");
-    writeFile(share + "/help.hlp", "help");
+    QVERIFY(writeFile(share + "/TESSARON.MDB", "the empty store"));
+    QVERIFY(writeFile(share + "/help.hlp", "help"));
 
     // The first time, the user's store is made from the template...
     const StoreLocation first = locateStore(bin);
@@ -311,17 +343,17 @@ void TestSettings::storeAndHelpAreFound()
     QVERIFY(first.missingTemplate.isEmpty());
     QCOMPARE(readFile(first.path), QByteArray("the empty store"));
     // ... and never again: what the user saved stays.
-    writeFile(first.path, "the user's favourites");
-    writeFile(share + "/TESSARON.MDB", "a newer empty store");
+    QVERIFY(writeFile(first.path, "the user's favourites"));
+    QVERIFY(writeFile(share + "/TESSARON.MDB", "a newer empty store"));
     QCOMPARE(locateStore(bin).path, data.userStore());
     QCOMPARE(readFile(data.userStore()), QByteArray("the user's favourites"));
     // A store beside the program is the one used.
-    writeFile(bin + "/TESSARON.MDB", "a copy run from one folder");
+    QVERIFY(writeFile(bin + "/TESSARON.MDB", "a copy run from one folder"));
     QCOMPARE(locateStore(bin).path, bin + "/TESSARON.MDB");
 
     // Help beside the program first, then the installed one.
     QCOMPARE(locateHelpFile(bin, "help.hlp"), QDir::cleanPath(share + "/help.hlp"));
-    writeFile(bin + "/help.hlp", "beside");
+    QVERIFY(writeFile(bin + "/help.hlp", "beside"));
     QCOMPARE(locateHelpFile(bin, "help.hlp"), bin + "/help.hlp");
 
     // Nothing anywhere: the user's path, and the template's for the message.

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void topicsResolveInBothFiles_data();
     void topicsResolveInBothFiles();
     void keywordsFindByPartialWord();
+    void keywordsThatBeginWithTheSearchComeFirst_data();
+    void keywordsThatBeginWithTheSearchComeFirst();
     void viewerViews();
     void missingFileNamesItsPath();
     void speaksTheLanguageOfItsFileAndStandsCentred_data();
@@ -94,6 +97,63 @@ void TestHelp::keywordsFindByPartialWord()
         QVERIFY(k.text.contains("favor", Qt::CaseInsensitive));
     QCOMPARE(doc.findKeywords("").size(), doc.keywords().size());
     QVERIFY(doc.findKeywords("zzzz-no-such-word").isEmpty());
+}
+
+void TestHelp::keywordsThatBeginWithTheSearchComeFirst_data()
+{
+    // The keywords of a help file made for the test, as the index lists them for
+    // a search: first those that begin with it, then those that hold it further
+    // on, each in alphabetical order without regard to case.
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("begins and holds")
+        << "favour"
+        << QStringList{"Favourite names", "favourites window", "a favourite", "open a Favourite",
+                       "unfavourable"};
+    QTest::newRow("in capitals") << "SAVE" << QStringList{"save button", "Saved names", "unsaved"};
+    QTest::newRow("blanks around") << "  window " << QStringList{"window", "favourites window"};
+    QTest::newRow("only inside") << "able" << QStringList{"unfavourable"};
+    QTest::newRow("nothing") << "zz" << QStringList{};
+    QTest::newRow("empty") << ""
+                           << QStringList{
+                                  "a favourite",      "Favourite names", "favourites window",
+                                  "open a Favourite", "save button",     "Saved names",
+                                  "unfavourable",     "unsaved",         "window"};
+}
+
+void TestHelp::keywordsThatBeginWithTheSearchComeFirst()
+{
+    QFETCH(QString, search);
+    QFETCH(QStringList, listed);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("help.hlp");
+    {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QByteArray html = "<html><head>\n";
+        // Written in no order, so the index's order is its own.
+        for (const char *keyword :
+             {"unfavourable", "window", "open a Favourite", "save button", "favourites window",
+              "a favourite", "unsaved", "Favourite names", "Saved names"})
+            html += QByteArray("<meta name=\"tessaron-keyword\" content=\"contents|") + keyword +
+                    "\">\n";
+        html += "</head><body><a name=\"contents\"></a>Contents</body></html>\n";
+        QVERIFY(out.write(html) == html.size());
+    }
+    QStringList found;
+    for (const HelpDocument::Keyword &k : HelpDocument::load(file).findKeywords(search))
+        found << k.text;
+    QCOMPARE(found, listed);
+
+    // The viewer's index lists them so, and the first is the one Return opens.
+    HelpViewer viewer;
+    viewer.showHelp(file, HelpCommand::Index, 0, Lang::English);
+    auto *list = viewer.findChild<QListWidget *>("helpIndexList");
+    QTest::keyClicks(viewer.findChild<QLineEdit *>("helpIndexSearch"), search);
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->item(row)->text();
+    QCOMPARE(shown, listed);
 }
 
 void TestHelp::viewerViews()
