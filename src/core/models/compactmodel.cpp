@@ -1,6 +1,5 @@
 #include "core/models/compactmodel.h"
 
-#include "core/coding/addresses.h"
 #include "core/coding/modtessaron.h"
 #include "core/coding/namecheck.h"
 #include "core/desktop.h"
@@ -24,7 +23,8 @@ void CompactModel::openFigureAddress(Family family, const QString &boxText)
 {
     if (boxText.isEmpty())
         return;
-    const QString &address = formFigureAddress(family, boxText, asciiLowerText(boxText));
+    const QString &address =
+        m_context.state.formFigureAddress(family, boxText, asciiLowerText(boxText));
     launchAddress(Launch::Browser, m_context.state, m_context.desktop, address);
 }
 
@@ -32,7 +32,8 @@ void CompactModel::openPlainAddress(const QString &boxText)
 {
     if (boxText.isEmpty())
         return;
-    launchAddress(Launch::Browser, m_context.state, m_context.desktop, plainAddress(boxText));
+    launchAddress(Launch::Browser, m_context.state, m_context.desktop,
+                  m_context.state.formPlainAddress(boxText));
 }
 
 void CompactModel::keepInFront(bool inFront)

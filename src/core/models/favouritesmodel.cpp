@@ -158,7 +158,8 @@ void FavouritesModel::open(Family family, const QString &name, bool damaged, Lau
         m_context.desktop.message(parent(), m_texts.damagedRow.arg(printable(name)));
         return;
     }
-    launchAddress(how, m_context.state, m_context.desktop, formFigureAddress(family, name));
+    launchAddress(how, m_context.state, m_context.desktop,
+                  m_context.state.formFigureAddress(family, name));
 }
 
 void FavouritesModel::openPicked(Family family, int picked)

@@ -1,6 +1,5 @@
 #include "core/models/mainmodel.h"
 
-#include "core/coding/addresses.h"
 #include "core/coding/modtessaron.h"
 #include "core/desktop.h"
 #include "core/favourites/savefavourite.h"
@@ -46,14 +45,14 @@ void MainModel::openFigureAddress(Family family)
 {
     const QString &name = m_nameEntry->name();
     if (!name.isEmpty())
-        launch(formFigureAddress(family, name));
+        launch(m_context.state.formFigureAddress(family, name));
 }
 
 void MainModel::openPlainAddress()
 {
     const QString &name = m_nameEntry->name();
     if (!name.isEmpty())
-        launch(plainAddress(name));
+        launch(m_context.state.formPlainAddress(name));
 }
 
 void MainModel::save(Family family)
@@ -63,7 +62,7 @@ void MainModel::save(Family family)
         m_context.desktop.message(parent(), m_texts.noAddress);
         return;
     }
-    const QString address = formFigureAddress(family, name);
+    const QString address = m_context.state.formFigureAddress(family, name);
     // A save may wait for another program that holds the store.
     Q_EMIT storeBusy(true);
     const SaveOutcome outcome =

@@ -496,7 +496,7 @@ void TestCommandLine::aClosedPipeEndsQuietly()
         ModTessaron state;
         for (int i = 0; i < 2000; ++i) {
             const QString name = QStringLiteral("name%1").arg(i);
-            writer.add(formFigureAddress(Family::R, name), name, "r");
+            writer.add(state.formFigureAddress(Family::R, name), name, "r");
         }
     }
     // The reader takes one line and goes; the program must end with SIGPIPE's

@@ -168,13 +168,14 @@ void TestFavouritesExport::manyRowsComeOutInFolderOrder()
 {
     // Enough rows that the later folders, kept aside while the store is read in
     // name order, pass through their files in several blocks.
+    ModTessaron state; // rows as the save buttons write them
     const int names = 3000;
-    QList<StoredRowText> rows; // as the save buttons write them
+    QList<StoredRowText> rows;
     for (int i = 0; i < names; ++i) {
         const QString name = QStringLiteral("n%1").arg(i, 5, 10, QLatin1Char('0'));
         for (Family family : kFamilies)
             rows.append(
-                {name, name, QString(familyLetter(family)), formFigureAddress(family, name)});
+                {name, name, QString(familyLetter(family)), state.formFigureAddress(family, name)});
     }
     Store store(rows);
     const Exported e = exported(ExportFormat::Html, store.path);

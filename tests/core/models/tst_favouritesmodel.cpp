@@ -45,7 +45,7 @@ struct Fixture {
             for (QChar letter : row.section(u':', 1)) {
                 const Family family = kFamilies[QStringLiteral("rctp").indexOf(letter)];
                 statements << QStringLiteral("INSERT INTO AdrecaFig VALUES ('%1', '%2', '%3')")
-                                  .arg(formFigureAddress(family, name), name, letter);
+                                  .arg(state.formFigureAddress(family, name), name, letter);
             }
         }
         QVERIFY(execOn(storePath(), statements));
@@ -222,12 +222,15 @@ void TestFavouritesModel::openButtonsAndNameLabelsLaunchAsTheTwinSays_data()
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QStringList>("launched"); // in the browser
     QTest::addColumn<QStringList>("opened");   // by the desktop's handler
+    // The codes and addresses kept in the shared texts, as "CodiR=rmt".
+    QTest::addColumn<QStringList>("kept");
     // The Spanish open buttons use the desktop's handler, its name labels the browser.
     QTest::newRow("es") << Lang::Spanish << "abc:rt" << QStringList{"r:-1", "c:-1", "r:0"}
                         << QStringList{"name", "next", "open:t", "open:c"}
                         << QStringList(2, "No hay ninguna dirección seleccionada")
                         << QStringList{"http://www.tessaron-abc-tlx.com"}
-                        << QStringList{"http://www.tessaron-abc-rmt.com"};
+                        << QStringList{"http://www.tessaron-abc-rmt.com"}
+                        << QStringList{"CodiR=rmt", "AdrecaT=http://www.tessaron-abc-tlx.com"};
     // The English twin the other way round, and its first message ends with a stop.
     QTest::newRow("en") << Lang::English << "abc:rct"
                         << QStringList{"r:-1", "c:-1", "t:-1", "p:-1", "c:0"}
@@ -237,7 +240,8 @@ void TestFavouritesModel::openButtonsAndNameLabelsLaunchAsTheTwinSays_data()
                                        "There is not any selected address",
                                        "There is not any selected address"}
                         << QStringList{"http://www.tessaron-abc-cto.com"}
-                        << QStringList{"http://www.tessaron-abc-rmt.com"};
+                        << QStringList{"http://www.tessaron-abc-rmt.com"}
+                        << QStringList{"CodiC=cto", "AdrecaR=http://www.tessaron-abc-rmt.com"};
 }
 
 void TestFavouritesModel::openButtonsAndNameLabelsLaunchAsTheTwinSays()
@@ -249,6 +253,7 @@ void TestFavouritesModel::openButtonsAndNameLabelsLaunchAsTheTwinSays()
     QFETCH(QStringList, messages);
     QFETCH(QStringList, launched);
     QFETCH(QStringList, opened);
+    QFETCH(QStringList, kept);
     Fixture f({stored}, lang);
     f.run({"figure"});
     for (const QString &pick : picks)
@@ -263,6 +268,12 @@ void TestFavouritesModel::openButtonsAndNameLabelsLaunchAsTheTwinSays()
     }
     QCOMPARE(launchedAddresses, launched);
     QCOMPARE(f.desktop.opened, opened);
+    const QHash<QString, QString> shared{{"CodiR", f.state.CodiR},
+                                         {"CodiC", f.state.CodiC},
+                                         {"AdrecaR", f.state.AdrecaR},
+                                         {"AdrecaT", f.state.AdrecaT}};
+    for (const QString &entry : kept)
+        QCOMPARE(shared.value(entry.section(u'=', 0, 0)), entry.section(u'=', 1));
 }
 
 void TestFavouritesModel::deletingAsksFirst_data()

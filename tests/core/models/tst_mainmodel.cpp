@@ -113,6 +113,11 @@ void TestMainModel::namesGiveTheirTextsAddressesAndRegisters()
         f.model.openFigureAddress(family);
     f.model.openPlainAddress();
     QCOMPARE(launchedAddresses(f.desktop), opened);
+    if (!opened.isEmpty()) {
+        QCOMPARE(f.state.AdrecaP, opened.at(3));
+        QCOMPARE(f.state.CodiP, opened.at(3).section(u'-', -1).left(3));
+        QCOMPARE(f.state.AdrecaCom, opened.at(4));
+    }
 
     f.model.run(MainCommand::Registers);
     QCOMPARE(
@@ -150,6 +155,7 @@ void TestMainModel::savesOnceAndSaysSo()
     QCOMPARE(f.desktop.messages, (QStringList{m.noAddress, m.saved, m.alreadySaved, m.saved}));
     QCOMPARE(storedRows(f.storePath()), (QStringList{"http://www.tessaron-abc-rmt.com|abc|r",
                                                      "http://www.tessaron-abc-piq.com|abc|p"}));
+    QCOMPARE(f.state.AdrecaR, QStringLiteral("http://www.tessaron-abc-rmt.com"));
     QVERIFY(f.desktop.launches.isEmpty());
 }
 

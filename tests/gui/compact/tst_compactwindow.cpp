@@ -152,6 +152,8 @@ void TestCompactWindow::tagsOpenTheNameAsTyped()
     QCOMPARE(app.desktop.launches,
              (QList<FakeDesktop::Launch>{{"/usr/bin/test-browser", address},
                                          {"/usr/bin/test-browser", "http://www.MiNombre.com"}}));
+    QCOMPARE(app.app.state().AdrecaC, address);
+    QCOMPARE(app.app.state().AdrecaCom, QStringLiteral("http://www.MiNombre.com"));
 }
 
 void TestCompactWindow::backButtonAndCloseBox_data()

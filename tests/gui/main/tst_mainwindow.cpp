@@ -200,6 +200,9 @@ void TestMainWindow::labelClicksLaunchTheBrowser()
         {"/usr/bin/test-browser", "http://www.tessaron-abc-tlx.com"},
         {"/usr/bin/test-browser", "http://www.abc.com"}};
     QCOMPARE(app.desktop.launches, expected);
+    QCOMPARE(app.app.state().CodiT, QStringLiteral("tlx"));
+    QCOMPARE(app.app.state().AdrecaT, QStringLiteral("http://www.tessaron-abc-tlx.com"));
+    QCOMPARE(app.app.state().AdrecaCom, QStringLiteral("http://www.abc.com"));
 }
 
 void TestMainWindow::clickWithoutANameLaunchesNothing()
@@ -210,6 +213,7 @@ void TestMainWindow::clickWithoutANameLaunchesNothing()
          {"lblAdreca1", "lblAdreca2", "lblAdreca3", "lblAdreca4", "lblAdrecaCom"})
         QTest::mouseClick(w->findChild<QLabel *>(name), Qt::LeftButton);
     QVERIFY(app.desktop.launches.isEmpty());
+    QVERIFY(app.app.state().AdrecaR.isEmpty());
 }
 
 void TestMainWindow::languageSwitchKeepsTheName()

@@ -64,6 +64,8 @@ void TestSaving::savesOnceThenRefusesTheDuplicate()
     QCOMPARE(app.desktop.messages, (QStringList{t.noAddress, t.saved, t.alreadySaved, t.saved}));
     QCOMPARE(storedRows(app.storePath()), (QStringList{"http://www.tessaron-abc-rmt.com|abc|r",
                                                        "http://www.tessaron-abc-piq.com|abc|p"}));
+    QCOMPARE(app.app.state().CodiP, QStringLiteral("piq"));
+    QCOMPARE(app.app.state().AdrecaR, QStringLiteral("http://www.tessaron-abc-rmt.com"));
 }
 
 void TestSaving::failuresAreNotCalledDuplicates_data()

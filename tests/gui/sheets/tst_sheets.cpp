@@ -171,6 +171,7 @@ void TestSheets::registersShowWhatTheMainWindowFormed()
         const int n = int(family) + 1;
         const QString expected = "www.tessaron-" + name + "-" + codes[n - 1] + ".com";
         QCOMPARE(w->findChild<QLabel *>(prefix + QString::number(n))->text(), expected);
+        QCOMPARE(app.app.state().codi(family), codes[n - 1]);
     }
 }
 
