@@ -118,14 +118,14 @@ void CompactWindow::createControls()
         return t;
     };
     // The tags show no text: screen readers are given a name for each.
-    const AccessibleTexts &told = accessibleTexts(m_lang);
+    const AccessibleTexts &accessible = accessibleTexts(m_lang);
     m_plainTag = tag(texts.plainTagName, QRect(240, 720, 495, 255));
-    m_plainTag->setAccessibleName(told.plainTag);
-    m_plainTag->setAccessibleDescription(told.opensPlain);
+    m_plainTag->setAccessibleName(accessible.plainTag);
+    m_plainTag->setAccessibleDescription(accessible.opensPlain);
     for (std::size_t i = 0; i < m_tags.size(); ++i) {
         m_tags[i] = tag(texts.tagPrefix + QString::number(i + 1), kTags[i]);
-        m_tags[i]->setAccessibleName(told.familyNames[i]);
-        m_tags[i]->setAccessibleDescription(told.figureDescription(kFamilies[i]));
+        m_tags[i]->setAccessibleName(accessible.familyNames[i]);
+        m_tags[i]->setAccessibleDescription(accessible.figureDescription(kFamilies[i]));
     }
     chainTabOrder(
         {m_nameBox, back, m_plainTag, m_tags[0], m_tags[1], m_tags[2], m_tags[3], m_inFront});

@@ -150,9 +150,9 @@ void FavouritesWindow::createControls()
     };
     m_figureLink = link(QStringLiteral("Label1"), texts.figureLink, kFigureLink);
     m_nameLink = link(QStringLiteral("Label2"), texts.nameLink, kNameLink);
-    const AccessibleTexts &told = accessibleTexts(m_lang);
-    m_figureLink->setAccessibleDescription(told.showsByFigure);
-    m_nameLink->setAccessibleDescription(told.showsByName);
+    const AccessibleTexts &accessible = accessibleTexts(m_lang);
+    m_figureLink->setAccessibleDescription(accessible.showsByFigure);
+    m_nameLink->setAccessibleDescription(accessible.showsByName);
     m_figureMarker = new Marker(m_client);
     m_figureMarker->setObjectName(QStringLiteral("Shape3"));
     m_figureMarker->setGeometry(rectFromTwips(kFigureMarker));
@@ -160,8 +160,8 @@ void FavouritesWindow::createControls()
     m_nameMarker->setObjectName(QStringLiteral("Shape4"));
     m_nameMarker->setGeometry(rectFromTwips(kNameMarker));
     // Only the current mode's mark is shown: its name says which mode that is.
-    m_figureMarker->setAccessibleName(told.figureModeMark);
-    m_nameMarker->setAccessibleName(told.nameModeMark);
+    m_figureMarker->setAccessibleName(accessible.figureModeMark);
+    m_nameMarker->setAccessibleName(accessible.nameModeMark);
 
     createFigurePanel();
     createNamePanel(hand);
@@ -244,7 +244,7 @@ void FavouritesWindow::createNamePanel(const QCursor &hand)
     m_next = pictureButton(QStringLiteral("Command8"), texts.nextTip, stepIcon(true), kNext);
 
     const QIcon cross = deleteIcon();
-    const AccessibleTexts &told = accessibleTexts(m_lang);
+    const AccessibleTexts &accessible = accessibleTexts(m_lang);
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
         const int buttonTop = kDeleteTops[i];
@@ -258,13 +258,13 @@ void FavouritesWindow::createNamePanel(const QCursor &hand)
         label->setFont(arial({9.75}));
         label->setCursor(hand);
         setColour(label, QPalette::Window, kLightYellow);
-        label->setAccessibleDescription(told.figureDescription(family));
-        label->setSpokenContext(told.family(family));
+        label->setAccessibleDescription(accessible.figureDescription(family));
+        label->setSpokenContext(accessible.family(family));
         m_nameLabels[i] = label;
         m_deleteButtons[i] = pictureButton(
             kDeleteNames[i], texts.deleteTip, cross,
             QRect(kDeleteButton.left(), buttonTop, kDeleteButton.width(), kDeleteButton.height()));
-        m_deleteButtons[i]->setAccessibleName(told.forFamily(texts.deleteTip, family));
+        m_deleteButtons[i]->setAccessibleName(accessible.forFamily(texts.deleteTip, family));
     }
 }
 

@@ -80,15 +80,15 @@ void MainWindow::createControls()
         setColour(label, QPalette::Window, layout.nameLabelBackground);
         return label;
     };
-    const AccessibleTexts &told = accessibleTexts(m_lang);
+    const AccessibleTexts &accessible = accessibleTexts(m_lang);
     m_plainLabel = nameLabel(texts.plainLabelName, layout.plainLabel);
-    m_plainLabel->setAccessibleDescription(told.opensPlain);
-    m_plainLabel->setSpokenContext(told.plainContext);
+    m_plainLabel->setAccessibleDescription(accessible.opensPlain);
+    m_plainLabel->setSpokenContext(accessible.plainContext);
     for (std::size_t i = 0; i < m_figureLabels.size(); ++i) {
         const MainLayout::FigureRow &row = layout.figureRows[i];
         m_figureLabels[i] = nameLabel(texts.figureLabelPrefix + QString::number(i + 1), row.label);
-        m_figureLabels[i]->setAccessibleDescription(told.figureDescription(kFamilies[i]));
-        m_figureLabels[i]->setSpokenContext(told.family(kFamilies[i]));
+        m_figureLabels[i]->setAccessibleDescription(accessible.figureDescription(kFamilies[i]));
+        m_figureLabels[i]->setSpokenContext(accessible.family(kFamilies[i]));
         staticLabel(row.www);
         staticLabel(row.com);
     }
@@ -122,7 +122,7 @@ void MainWindow::createControls()
     m_symbology->setAccessibleName(texts.symbologyTip);
     for (std::size_t i = 0; i < m_saveButtons.size(); ++i) {
         m_saveButtons[i] = button(layout.saveButtons[i], texts.saveCaption, texts.saveTip);
-        m_saveButtons[i]->setAccessibleName(told.forFamily(texts.saveCaption, kFamilies[i]));
+        m_saveButtons[i]->setAccessibleName(accessible.forFamily(texts.saveCaption, kFamilies[i]));
     }
     chainTabOrder({m_favourites, m_nameBox, m_registers, m_plainLabel, m_figureLabels[0],
                    m_figureLabels[1], m_saveButtons[0], m_symbology, m_saveButtons[1],

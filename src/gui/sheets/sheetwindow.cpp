@@ -1,6 +1,7 @@
 #include "gui/sheets/sheetwindow.h"
 
 #include "core/models/sheetmodel.h"
+#include "gui/printing/pagepainter.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
@@ -25,7 +26,7 @@ SheetWindow::SheetWindow(Lang lang, const AppContext &context, const SheetTexts 
     print->setObjectName(texts.printItemName);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     connect(print, &QAction::triggered, m_model, [this] {
-        m_model->print(m_texts.documentName, [this](QPainter &painter, double dotsPerInch) {
+        m_model->print(m_texts.documentName, [this](PagePainter &painter, double dotsPerInch) {
             drawPage(painter, dotsPerInch);
         });
     });
