@@ -56,18 +56,22 @@ scenario_steps() { # SCENARIO LANG
     local help=alt+a
     [[ $2 == en ]] && help=alt+h
     case $1 in
-    main) echo Return type:abc-def ctrl+Left ctrl+Right 'Tab*14' ;;
-    # Ctrl+F opens the window with no mode chosen; the first link is the
-    # figure mode, the second the name mode. In name mode Return in the
-    # search box searches; the arrow buttons step through the names.
-    favourites-figures) echo Return type:abc ctrl+f Tab Return 'Tab*11' Down Down Tab Tab ;;
-    favourites-names) echo Return type:abc ctrl+f Tab Tab Return type:abc Return 'Tab*15' ;;
+    main) echo Return type:abc-def ctrl+Left ctrl+Right 'Tab*13' ;;
+    # Ctrl+F opens the window with no mode chosen and the focus on the first
+    # link, the figure mode; the second is the name mode. In figure mode Down
+    # picks in a list and its button opens the address; in name mode Return
+    # in the search box searches, and the third control after it steps to the
+    # next name.
+    favourites-figures) echo Return type:abc ctrl+f Return 'Tab*10' Tab Down Down Tab Tab Return ;;
+    favourites-names) echo Return type:abc ctrl+f Tab Return type:abc Return 'Tab*14' 'Tab*3' Return Return ;;
     compact) echo Return type:abc-def ctrl+r 'Tab*9' ;;
     # The start-up About window is read with nothing sent, then the one the
     # help menu's last item opens.
     about) echo wait:4 Return type:abc "$help" Up Return Tab wait:4 ;;
-    registers) echo Return type:abc alt+r 'Tab*6' ;;
-    symbology) echo Return alt+o Return 'Tab*40' ;;
+    registers) echo Return type:abc alt+r 'Tab*12' ;;
+    # Alt+O opens the options menu with no item chosen: Down goes to its
+    # first item.
+    symbology) echo Return alt+o Down Return 'Tab*10' ;;
     *) return 1 ;;
     esac
 }
@@ -167,6 +171,8 @@ cleanup() {
     local status=$?
     ((cleaned)) && return
     cleaned=1
+    # Not the shell's word on each process it sees killed.
+    exec 2>/dev/null
     trap - INT TERM HUP
     local i
     local -a left
@@ -246,6 +252,15 @@ with open(sys.argv[2], encoding="utf-8") as rows:
 db.commit()
 PY
 
+# The browser the program finds first: it only notes the address.
+cat >"$scratch/browser" <<'SH'
+#!/bin/sh
+printf '%s\n' "$*" >>"${0%/*}/browser.log"
+SH
+chmod +x "$scratch/browser"
+export BROWSER=$scratch/browser
+opened=0
+
 export HOME=$scratch XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data
 export XDG_CACHE_HOME=$scratch/cache XDG_RUNTIME_DIR=$scratch/runtime
 # No dconf writes, no speech server: Orca logs what it would say all the same.
@@ -254,8 +269,10 @@ export NO_AT_BRIDGE=0 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER
 "$bin/tessaron" --language "$language" >/dev/null || fail "tessaron --language $language failed"
 
-# A display of its own: Xvfb picks a free number and writes it.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+# A display of its own: Xvfb picks a free number and writes it. Without
+# -noreset the server starts afresh whenever its last client leaves, and a
+# client that comes in just then (openbox after xdpyinfo) is turned away.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
 pids+=($!)
 wait_for 10 test -s "$scratch/display" || fail "Xvfb did not start"
 DISPLAY=:$(<"$scratch/display")
@@ -279,10 +296,10 @@ a11y=$(a11y_address)
 
 # A window manager gives the focus to each new window, as a desktop does;
 # without one a window that replaces another does not get the keys.
-openbox --sm-disable >/dev/null 2>&1 &
+openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
 pids+=($!)
 wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start"
+    fail "openbox did not start: $(head -c 300 "$scratch/openbox.log")"
 
 # Orca first, as a user has it running before starting a program; it has
 # started when it says so. Orca writes its debug file through an 8 KiB buffer,
@@ -345,7 +362,7 @@ cpu_percent() { # over one second
 
 # Prints the speech Orca logged past byte OFFSET of its debug file.
 speech_since() {
-    tail -c +$(($1 + 1)) "$debug" | tr -d '\r' | grep -a "SPEECH OUTPUT: '" | if ((raw)); then
+    tail -c +$(($1 + 1)) "$debug" | tr -d '\r' | { grep -a "SPEECH OUTPUT: '" || true; } | if ((raw)); then
         sed -e "s/^.*\(SPEECH OUTPUT: \)/\1/"
     else
         # SPEECH OUTPUT: 'TEXT'[ voice=KIND][ ]{ACSS}: TEXT, with the voice when
@@ -423,7 +440,12 @@ for step in "${steps[@]}"; do
             ;;
         esac
         settle
-        speech_since "$offset"
+        speech_since "$offset" >"$scratch/said"
+        if [[ -s $scratch/said ]]; then cat "$scratch/said"; else say "(nothing said)"; fi
+        if [[ -f $scratch/browser.log ]]; then
+            tail -n +$((opened + 1)) "$scratch/browser.log" | sed 's/^/(browser opened: /; s/$/)/'
+            opened=$(wc -l <"$scratch/browser.log")
+        fi
         offset=$(stat -c %s "$debug")
         check_program
     done
