@@ -156,40 +156,33 @@ export TESSARON_ORCA_TRANSCRIPT=$scratch
 pids=()
 
 processes_of_this_run() {
-    local dir pid
-    for dir in /proc/[0-9]*; do
-        pid=${dir#/proc/}
-        [[ $pid == "$$" || $pid == "$BASHPID" ]] && continue
-        if grep -qzxF "TESSARON_ORCA_TRANSCRIPT=$scratch" "$dir/environ" 2>/dev/null; then
-            echo "$pid"
-        fi
-    done
+    grep -lzxF "TESSARON_ORCA_TRANSCRIPT=$scratch" /proc/[0-9]*/environ 2>/dev/null |
+        sed -n 's|^/proc/\([0-9]*\)/environ$|\1|p' | grep -vxF -e "$$" -e "$BASHPID"
 }
 
 cleaned=0
 cleanup() {
     local status=$?
+    # Every step of the clean-up is tried, whatever the one before it did.
+    set +e
     ((cleaned)) && return
     cleaned=1
     # Not the shell's word on each process it sees killed.
     exec 2>/dev/null
     trap - INT TERM HUP
-    local i
     local -a left
     # Orca first, so it does not speak of the others going.
-    [[ -n ${orca:-} ]] && kill "$orca" 2>/dev/null
-    ((${#pids[@]})) && kill "${pids[@]}" 2>/dev/null
-    for i in 1 2 3 4 5 6 7 8 9 10; do
+    [[ -n ${orca:-} ]] && kill "$orca"
+    ((${#pids[@]})) && kill "${pids[@]}"
+    mapfile -t left < <(processes_of_this_run)
+    ((${#left[@]})) && kill "${left[@]}"
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
         mapfile -t left < <(processes_of_this_run)
         ((${#left[@]})) || break
-        ((i == 1)) && kill "${left[@]}" 2>/dev/null
         sleep 0.3
     done
     # A frozen program, among others, does not end on SIGTERM.
-    mapfile -t left < <(processes_of_this_run)
-    if ((${#left[@]})); then
-        kill -KILL "${left[@]}" 2>/dev/null || true
-    fi
+    ((${#left[@]})) && kill -KILL "${left[@]}"
     if [[ -n $keep ]]; then
         if mkdir -p "$keep"; then
             cp "$scratch"/orca.debug "$scratch"/program.log "$scratch"/orca.log "$keep"/ 2>/dev/null || true
