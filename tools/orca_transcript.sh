@@ -2,6 +2,7 @@
 # What the Orca screen reader says while the program is used from the keyboard.
 #
 #     bash tools/orca_transcript.sh [OPTIONS] SCENARIO [es|en]
+#     bash tools/orca_transcript.sh [OPTIONS] all [es|en]
 #     bash tools/orca_transcript.sh [OPTIONS] [--lang es|en] -- STEP...
 #     bash tools/orca_transcript.sh --list
 #
@@ -61,17 +62,17 @@ scenario_steps() { # SCENARIO LANG
     # link, the figure mode; the second is the name mode. In figure mode Down
     # picks in a list and its button opens the address; in name mode Return
     # in the search box searches, and the third control after it steps to the
-    # next name.
-    favourites-figures) echo Return type:abc ctrl+f Return 'Tab*10' Tab Down Down Tab Tab Return ;;
-    favourites-names) echo Return type:abc ctrl+f Tab Return type:abc Return 'Tab*14' 'Tab*3' Return Return ;;
+    # next name. Buttons are pressed with Space: outside dialogs Qt's buttons
+    # do not take Return.
+    favourites-figures) echo Return type:abc ctrl+f Return 'Tab*10' Tab Tab Down Down Tab Tab space ;;
+    favourites-names) echo Return type:abc ctrl+f Tab Return type:abc Return 'Tab*14' 'Tab*3' space space ;;
     compact) echo Return type:abc-def ctrl+r 'Tab*9' ;;
     # The start-up About window is read with nothing sent, then the one the
     # help menu's last item opens.
     about) echo wait:4 Return type:abc "$help" Up Return Tab wait:4 ;;
     registers) echo Return type:abc alt+r 'Tab*12' ;;
-    # Alt+O opens the options menu with no item chosen: Down goes to its
-    # first item.
-    symbology) echo Return alt+o Down Return 'Tab*10' ;;
+    # Alt+O opens the options menu on its first item.
+    symbology) echo Return alt+o Return 'Tab*9' ;;
     *) return 1 ;;
     esac
 }
@@ -107,6 +108,21 @@ while (($#)); do
     *) break ;;
     esac
 done
+# Every scenario, each in a session of its own; the status is the last bad one.
+if ((!explicit)) && [[ ${1:-} == all ]]; then
+    (($# <= 2)) || usage
+    worst=0
+    for s in "${scenario_names[@]}"; do
+        status=0
+        options=()
+        ((raw)) && options+=(--raw)
+        [[ -n $keep ]] && options+=(--keep "$keep/$s-${2:-$lang}")
+        "$0" "${options[@]}" --lang "${2:-$lang}" "$s" || status=$?
+        ((status)) && worst=$status
+        echo
+    done
+    exit "$worst"
+fi
 steps=()
 if ((explicit)); then
     (($#)) || usage
