@@ -52,12 +52,14 @@ usage() {
 
 # The scenarios. Tab counts go once round each window's chain and back to where
 # the focus started.
-scenario_names=(main favourites-figures favourites-names compact about registers symbology)
+scenario_names=(main main-tab favourites-figures favourites-names compact about registers symbology)
 scenario_steps() { # SCENARIO LANG
     local help=alt+a
     [[ $2 == en ]] && help=alt+h
     case $1 in
     main) echo Return type:abc-def ctrl+Left ctrl+Right 'Tab*13' ;;
+    # The same round without the word moves, which a text box may not survive.
+    main-tab) echo Return type:abc-def 'Tab*13' ;;
     # Ctrl+F opens the window with no mode chosen and the focus on the first
     # link, the figure mode; the second is the name mode. In figure mode Down
     # picks in a list and its button opens the address; in name mode Return
@@ -66,11 +68,11 @@ scenario_steps() { # SCENARIO LANG
     # do not take Return.
     favourites-figures) echo Return type:abc ctrl+f Return 'Tab*10' Tab Tab Down Down Tab Tab space ;;
     favourites-names) echo Return type:abc ctrl+f Tab Return type:abc Return 'Tab*14' 'Tab*3' space space ;;
-    compact) echo Return type:abc-def ctrl+r 'Tab*9' ;;
+    compact) echo Return type:abc-def ctrl+r 'Tab*8' ;;
     # The start-up About window is read with nothing sent, then the one the
     # help menu's last item opens.
     about) echo wait:4 Return type:abc "$help" Up Return Tab wait:4 ;;
-    registers) echo Return type:abc alt+r 'Tab*12' ;;
+    registers) echo Return type:abc alt+r 'Tab*8' ;;
     # Alt+O opens the options menu on its first item.
     symbology) echo Return alt+o Return 'Tab*9' ;;
     *) return 1 ;;
