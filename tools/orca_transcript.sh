@@ -119,7 +119,7 @@ if ((!explicit)) && [[ ${1:-} == all ]]; then
         options=()
         ((raw)) && options+=(--raw)
         [[ -n $keep ]] && options+=(--keep "$keep/$s-${2:-$lang}")
-        "$0" "${options[@]}" --lang "${2:-$lang}" "$s" || status=$?
+        bash "$0" "${options[@]}" --lang "${2:-$lang}" "$s" || status=$?
         ((status)) && worst=$status
         echo
     done
