@@ -247,7 +247,7 @@ seed=(abc:rc casa:rp xyz-1:t)
 for entry in "${seed[@]}"; do
     name=${entry%%:*}
     families=${entry#*:}
-    "$bin/tessaron" --codes "$name" | while IFS=$'\t' read -r family _code address; do
+    timeout 20 "$bin/tessaron" --codes "$name" | while IFS=$'\t' read -r family _code address; do
         if [[ $families == *"$family"* ]]; then
             printf '%s\t%s\t%s\n' "$address" "$name" "$family"
         fi
@@ -278,7 +278,7 @@ export XDG_CACHE_HOME=$scratch/cache XDG_RUNTIME_DIR=$scratch/runtime
 export GSETTINGS_BACKEND=memory SPEECHD_ADDRESS=unix_socket:$scratch/speechd.sock
 export NO_AT_BRIDGE=0 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER
-"$bin/tessaron" --language "$language" >/dev/null || fail "tessaron --language $language failed"
+timeout 20 "$bin/tessaron" --language "$language" >/dev/null || fail "tessaron --language $language failed"
 
 # A display of its own: Xvfb picks a free number and writes it. Without
 # -noreset the server starts afresh whenever its last client leaves, and a
@@ -423,7 +423,7 @@ check_program() {
     fi
 }
 
-say "# $title, language $lang (Orca $(orca --version 2>/dev/null | sed 's/^orca //'), started in ${orca_start} s)"
+say "# $title, language $lang (Orca $(timeout 10 orca --version 2>/dev/null | sed 's/^orca //'), started in ${orca_start} s)"
 say "== start"
 settle
 speech_since "$offset"
