@@ -119,7 +119,12 @@ if ((!explicit)) && [[ ${1:-} == all ]]; then
         options=()
         ((raw)) && options+=(--raw)
         [[ -n $keep ]] && options+=(--keep "$keep/$s-${2:-$lang}")
-        bash "$0" "${options[@]}" --lang "${2:-$lang}" "$s" || status=$?
+        # In the background, so that a signal here reaches the session that runs.
+        bash "$0" "${options[@]}" --lang "${2:-$lang}" "$s" &
+        child=$!
+        trap 'kill -TERM "$child"; wait "$child"; exit 130' INT
+        trap 'kill -TERM "$child"; wait "$child"; exit 143' TERM HUP
+        wait "$child" || status=$?
         ((status)) && worst=$status
         echo
     done
