@@ -62,11 +62,12 @@ scenario_steps() { # SCENARIO LANG
     main-tab) echo Return type:abc-def 'Tab*13' ;;
     # Ctrl+F opens the window with no mode chosen and the focus on the first
     # link, the figure mode; the second is the name mode. In figure mode Down
-    # picks in a list and its button opens the address; in name mode Return
+    # picks in a list (left and come back to, to hear it with its pick) and
+    # its button opens the address; in name mode Return
     # in the search box searches, and the third control after it steps to the
     # next name. Buttons are pressed with Space: outside dialogs Qt's buttons
     # do not take Return.
-    favourites-figures) echo Return type:abc ctrl+f Return 'Tab*10' Tab Tab Down Down Tab Tab space ;;
+    favourites-figures) echo Return type:abc ctrl+f Return 'Tab*10' Tab Tab Down Down Tab shift+Tab Tab Tab space ;;
     favourites-names) echo Return type:abc ctrl+f Tab Return type:abc Return 'Tab*14' 'Tab*3' space space ;;
     compact) echo Return type:abc-def ctrl+r 'Tab*8' ;;
     # The start-up About window is read with nothing sent, then the one the
