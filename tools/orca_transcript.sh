@@ -29,6 +29,9 @@
 #     type:TEXT     TEXT typed
 #     wait:SECONDS  nothing sent; what Orca says meanwhile (the About window's
 #                   own ten seconds, for instance)
+#     window:REGEX  nothing sent, nothing printed: a window whose title matches
+#                   REGEX must be shown within 5 s, else the run stops as LOST
+#                   (exit status 6), the last key not having arrived
 # Every run starts with the start-up About window; a scenario's first step is
 # the Return that leads on from it, and with STEPs that is up to you.
 #
@@ -54,8 +57,10 @@ usage() {
 # the focus started.
 scenario_names=(main main-tab favourites-figures favourites-names compact about registers symbology)
 scenario_steps() { # SCENARIO LANG
-    local help=alt+a
-    [[ $2 == en ]] && help=alt+h
+    local help=alt+a about='^Acerca de' registers='^Nombre a registrar' symbology='^Simbologia$'
+    if [[ $2 == en ]]; then
+        help=alt+h about='^About ' registers='^Name to register' symbology='^Simbology$'
+    fi
     case $1 in
     main) echo Return type:abc-def ctrl+Left ctrl+Right 'Tab*13' ;;
     # The same round without the word moves, which a text box may not survive.
@@ -72,10 +77,10 @@ scenario_steps() { # SCENARIO LANG
     compact) echo Return type:abc-def ctrl+r 'Tab*8' ;;
     # The start-up About window is read with nothing sent, then the one the
     # help menu's last item opens.
-    about) echo wait:4 Return type:abc "$help" Up Return Tab wait:4 ;;
-    registers) echo Return type:abc alt+r 'Tab*8' ;;
+    about) echo wait:4 Return type:abc "$help" Up Return "window:$about" Tab wait:4 ;;
+    registers) echo Return type:abc alt+r "window:$registers" 'Tab*8' ;;
     # Alt+O opens the options menu on its first item.
-    symbology) echo Return alt+o Return 'Tab*9' ;;
+    symbology) echo Return alt+o Return "window:$symbology" 'Tab*9' ;;
     *) return 1 ;;
     esac
 }
@@ -450,6 +455,16 @@ for step in "${steps[@]}"; do
         wait:*)
             say "== wait ${key#wait:} s"
             sleep "${key#wait:}"
+            ;;
+        window:*)
+            # A key that did not arrive (it happens to a menu's Alt key now
+            # and then) would otherwise leave the rest of the scenario in the
+            # wrong window.
+            if ! wait_for 5 xdotool search --onlyvisible --name "${key#window:}"; then
+                say "!! LOST: no window whose title matches '${key#window:}' within 5 s"
+                exit 6
+            fi
+            continue
             ;;
         *)
             if ((count > 1)); then say "== key $key ($n)"; else say "== key $key"; fi
