@@ -53,13 +53,13 @@ usage() {
     exit "${1:-2}"
 }
 
-# The scenarios. Tab counts go once round each window's chain and back to where
-# the focus started.
+# The scenarios, one word a step (no blanks in a step). Tab counts go once
+# round each window's chain and back to where the focus started.
 scenario_names=(main main-tab favourites-figures favourites-names compact about registers symbology)
 scenario_steps() { # SCENARIO LANG
-    local help=alt+a about='^Acerca de' registers='^Nombre a registrar' symbology='^Simbologia$'
+    local help=alt+a about='^Acerca.de' registers='^Nombre.a.registrar' symbology='^Simbologia$'
     if [[ $2 == en ]]; then
-        help=alt+h about='^About ' registers='^Name to register' symbology='^Simbology$'
+        help=alt+h about='^About.' registers='^Name.to.register' symbology='^Simbology$'
     fi
     case $1 in
     main) echo Return type:abc-def ctrl+Left ctrl+Right 'Tab*13' ;;
