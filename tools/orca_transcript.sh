@@ -200,7 +200,8 @@ cleanup() {
     cleaned=1
     # Not the shell's word on each process it sees killed.
     exec 2>/dev/null
-    trap - INT TERM HUP
+    # A second signal does not cut the clean-up short.
+    trap '' INT TERM HUP
     local -a left
     # Orca first, so it does not speak of the others going.
     [[ -n ${orca:-} ]] && kill "$orca"
