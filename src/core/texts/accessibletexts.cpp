@@ -19,6 +19,7 @@ const AccessibleTexts &accessibleTexts(Lang lang)
         QStringLiteral("sin figura"),
         QStringLiteral("Modo actual: buscar por figuras"),
         QStringLiteral("Modo actual: buscar por nombre"),
+        QStringLiteral("modo actual"),
     };
     static const AccessibleTexts english{
         {QStringLiteral("four sides"), QStringLiteral("circle or ellipse"),
@@ -35,6 +36,7 @@ const AccessibleTexts &accessibleTexts(Lang lang)
         QStringLiteral("without figure"),
         QStringLiteral("Current mode: search by shape"),
         QStringLiteral("Current mode: search by name"),
+        QStringLiteral("current mode"),
     };
     return lang == Lang::Spanish ? spanish : english;
 }

@@ -29,6 +29,7 @@ struct AccessibleTexts {
     // The favourites window's mark beside the current mode.
     QString figureModeMark;
     QString nameModeMark;
+    QString currentMode; // heard after the current mode's link
 
     [[nodiscard]] QString family(Family f) const { return families[static_cast<std::size_t>(f)]; }
     [[nodiscard]] QString figureDescription(Family f) const { return opensFigure.arg(family(f)); }

@@ -368,8 +368,13 @@ void FavouritesWindow::showMode(FavouritesModel::Mode mode)
     m_noEntries->setVisible(mode == Mode::NoEntries);
     m_figureMarker->setVisible(mode == Mode::Figure);
     m_nameMarker->setVisible(mode == Mode::Name);
+    // The current mode's link is heard as such: as checked, and in its name, since
+    // screen readers such as Orca say neither a link's state nor the mark beside it.
+    const QString current = accessibleTexts(m_lang).currentMode;
     m_figureLink->setCurrent(mode == Mode::Figure);
+    m_figureLink->setSpokenContext(mode == Mode::Figure ? current : QString());
     m_nameLink->setCurrent(mode == Mode::Name);
+    m_nameLink->setSpokenContext(mode == Mode::Name ? current : QString());
     const bool linksAct = mode != Mode::NoEntries;
     m_figureLink->setVisible(linksAct);
     m_nameLink->setVisible(linksAct);

@@ -1,5 +1,6 @@
 #include "gui/widgets/accessibility.h"
 
+#include "core/accessibility/textsegments.h"
 #include "gui/widgets/accessiblelineedit.h"
 #include "gui/widgets/namedcombobox.h"
 
@@ -8,17 +9,74 @@
 #include <QAccessibleWidget>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace tessaron {
 
 namespace {
 
 // A drop-down list: named as it was named, valued by its pick, and with the list
-// it drops as its one child, as Qt's own list has.
-class AccessibleNamedComboBox : public QAccessibleWidget {
+// it drops as its one child, as Qt's own list has. The pick is also its text,
+// which is where screen readers such as Orca read a list's value from.
+class AccessibleNamedComboBox : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleNamedComboBox(NamedComboBox *list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
     {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The pick, read as a text that cannot be edited or selected.
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString pick = list()->currentText();
+        const int start = std::clamp(startOffset, 0, int(pick.size()));
+        const int end =
+            endOffset < 0 ? int(pick.size()) : std::clamp(endOffset, start, int(pick.size()));
+        return pick.mid(start, end - start);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
+                             int *endOffset) const override
+    {
+        return piece(textSpanBefore(list()->currentText(), offset, textUnitFor(type)), startOffset,
+                     endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
+                            int *endOffset) const override
+    {
+        return piece(textSpanAfter(list()->currentText(), offset, textUnitFor(type)), startOffset,
+                     endOffset);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int *startOffset,
+                         int *endOffset) const override
+    {
+        return piece(textSpanAt(list()->currentText(), offset, textUnitFor(type)), startOffset,
+                     endOffset);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
     }
 
     QString text(QAccessible::Text t) const override
@@ -65,6 +123,15 @@ public:
 
 private:
     NamedComboBox *list() const { return static_cast<NamedComboBox *>(widget()); }
+
+    QString piece(TextSpan span, int *startOffset, int *endOffset) const
+    {
+        *startOffset = span.start;
+        *endOffset = span.end;
+        return span.isEmpty() || span.start < 0
+                   ? QString()
+                   : list()->currentText().mid(span.start, span.end - span.start);
+    }
 };
 
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)

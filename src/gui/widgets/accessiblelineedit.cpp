@@ -11,7 +11,18 @@ namespace tessaron {
 
 namespace {
 
-TextUnit unitFor(QAccessible::TextBoundaryType type)
+QString piece(const QString &text, TextSpan span, int *startOffset, int *endOffset)
+{
+    *startOffset = span.start;
+    *endOffset = span.end;
+    if (span.start < 0 || span.isEmpty())
+        return {};
+    return text.mid(span.start, span.end - span.start);
+}
+
+} // namespace
+
+TextUnit textUnitFor(QAccessible::TextBoundaryType type)
 {
     switch (type) {
     case QAccessible::CharBoundary:
@@ -27,17 +38,6 @@ TextUnit unitFor(QAccessible::TextBoundaryType type)
     }
     return TextUnit::Line;
 }
-
-QString piece(const QString &text, TextSpan span, int *startOffset, int *endOffset)
-{
-    *startOffset = span.start;
-    *endOffset = span.end;
-    if (span.start < 0 || span.isEmpty())
-        return {};
-    return text.mid(span.start, span.end - span.start);
-}
-
-} // namespace
 
 AccessibleLineEdit::AccessibleLineEdit(QLineEdit *box)
     : QAccessibleWidget(box, QAccessible::EditableText)
@@ -162,7 +162,8 @@ QString AccessibleLineEdit::textBeforeOffset(int offset, QAccessible::TextBounda
         offset = cursorPosition();
     else if (offset == -1)
         offset = int(text.size());
-    return piece(text, textSpanBefore(text, offset, unitFor(boundaryType)), startOffset, endOffset);
+    return piece(text, textSpanBefore(text, offset, textUnitFor(boundaryType)), startOffset,
+                 endOffset);
 }
 
 QString AccessibleLineEdit::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
@@ -173,7 +174,8 @@ QString AccessibleLineEdit::textAfterOffset(int offset, QAccessible::TextBoundar
         offset = cursorPosition();
     else if (offset == -1)
         offset = int(text.size());
-    return piece(text, textSpanAfter(text, offset, unitFor(boundaryType)), startOffset, endOffset);
+    return piece(text, textSpanAfter(text, offset, textUnitFor(boundaryType)), startOffset,
+                 endOffset);
 }
 
 QString AccessibleLineEdit::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
@@ -184,7 +186,7 @@ QString AccessibleLineEdit::textAtOffset(int offset, QAccessible::TextBoundaryTy
         offset = cursorPosition();
     else if (offset == -1)
         offset = int(text.size());
-    return piece(text, textSpanAt(text, offset, unitFor(boundaryType)), startOffset, endOffset);
+    return piece(text, textSpanAt(text, offset, textUnitFor(boundaryType)), startOffset, endOffset);
 }
 
 int AccessibleLineEdit::characterCount() const

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "core/accessibility/textsegments.h"
+
 #include <QAccessibleWidget>
 
 class QLineEdit;
 
 namespace tessaron {
+
+// The piece of text a screen reader asks for, in the program's own terms.
+[[nodiscard]] TextUnit textUnitFor(QAccessible::TextBoundaryType type);
 
 // What assistive technology sees of a one-line text box: editable text, read by
 // character, word, sentence or line from pieces that are worked out afresh for

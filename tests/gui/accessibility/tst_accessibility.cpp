@@ -335,7 +335,7 @@ void TestAccessibility::favouritesWindowControls_data()
     const int link = QAccessible::Link, list = QAccessible::ComboBox;
     // Figure mode, with "abc" picked in the first list.
     QTest::newRow("es figure link") << es << "Label1"
-                                    << "Label1" << link << "Buscar por figuras"
+                                    << "Label1" << link << "Buscar por figuras, modo actual"
                                     << "" << true;
     QTest::newRow("es name link") << es << "Label1"
                                   << "Label2" << link << "Buscar por nombre"
@@ -352,19 +352,19 @@ void TestAccessibility::favouritesWindowControls_data()
                              << "" << false;
     // Name mode, showing "abc".
     QTest::newRow("es name link, current") << es << "Label2"
-                                           << "Label2" << link << "Buscar por nombre"
+                                           << "Label2" << link << "Buscar por nombre, modo actual"
                                            << "" << true;
     QTest::newRow("es name label") << es << "Label2"
                                    << "lbladreca1" << link << "abc, cuatro lados"
                                    << "" << false;
     QTest::newRow("en figure link") << en << "Label1"
-                                    << "Label1" << link << "Search by shape"
+                                    << "Label1" << link << "Search by shape, current mode"
                                     << "" << true;
     QTest::newRow("en picked list") << en << "Label1"
                                     << "Combo1" << list << "Four sides"
                                     << "abc" << false;
     QTest::newRow("en name link, current") << en << "Label2"
-                                           << "Label2" << link << "Search by name"
+                                           << "Label2" << link << "Search by name, current mode"
                                            << "" << true;
     QTest::newRow("en figure link, not") << en << "Label2"
                                          << "Label1" << link << "Search by shape"
@@ -400,8 +400,14 @@ void TestAccessibility::favouritesWindowControls()
     const Heard h = heard(widget);
     QCOMPARE(int(h.role), role);
     QCOMPARE(h.name, name);
-    if (role == QAccessible::ComboBox)
+    if (role == QAccessible::ComboBox) {
         QCOMPARE(h.value, value);
+        // Orca reads a list's value from its text.
+        QAccessibleTextInterface *text =
+            QAccessible::queryAccessibleInterface(widget)->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), value);
+    }
     QCOMPARE(h.checked, checked);
 }
 
