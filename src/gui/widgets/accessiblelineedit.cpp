@@ -154,39 +154,35 @@ QString AccessibleLineEdit::text(int startOffset, int endOffset) const
     return text.mid(start, end - start);
 }
 
-QString AccessibleLineEdit::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                             int *startOffset, int *endOffset) const
+QString AccessibleLineEdit::textNear(int offset, QAccessible::TextBoundaryType boundaryType,
+                                     TextSpan (*find)(const QString &, int, TextUnit),
+                                     int *startOffset, int *endOffset) const
 {
     const QString text = readableText();
+    // -2 stands for the cursor, -1 for the end.
     if (offset == -2)
         offset = cursorPosition();
     else if (offset == -1)
         offset = int(text.size());
-    return piece(text, textSpanBefore(text, offset, textUnitFor(boundaryType)), startOffset,
-                 endOffset);
+    return piece(text, find(text, offset, textUnitFor(boundaryType)), startOffset, endOffset);
+}
+
+QString AccessibleLineEdit::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                             int *startOffset, int *endOffset) const
+{
+    return textNear(offset, boundaryType, textSpanBefore, startOffset, endOffset);
 }
 
 QString AccessibleLineEdit::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                             int *startOffset, int *endOffset) const
 {
-    const QString text = readableText();
-    if (offset == -2)
-        offset = cursorPosition();
-    else if (offset == -1)
-        offset = int(text.size());
-    return piece(text, textSpanAfter(text, offset, textUnitFor(boundaryType)), startOffset,
-                 endOffset);
+    return textNear(offset, boundaryType, textSpanAfter, startOffset, endOffset);
 }
 
 QString AccessibleLineEdit::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                          int *startOffset, int *endOffset) const
 {
-    const QString text = readableText();
-    if (offset == -2)
-        offset = cursorPosition();
-    else if (offset == -1)
-        offset = int(text.size());
-    return piece(text, textSpanAt(text, offset, textUnitFor(boundaryType)), startOffset, endOffset);
+    return textNear(offset, boundaryType, textSpanAt, startOffset, endOffset);
 }
 
 int AccessibleLineEdit::characterCount() const

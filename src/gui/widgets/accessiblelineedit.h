@@ -56,6 +56,10 @@ private:
     [[nodiscard]] QLineEdit *box() const;
     // The text a reader may have: the typed text, or nothing when it is hidden.
     [[nodiscard]] QString readableText() const;
+    // The piece that `find` finds at `offset` (the cursor for -2, the end for -1).
+    QString textNear(int offset, QAccessible::TextBoundaryType boundaryType,
+                     TextSpan (*find)(const QString &, int, TextUnit), int *startOffset,
+                     int *endOffset) const;
 };
 
 } // namespace tessaron

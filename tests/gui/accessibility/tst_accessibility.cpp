@@ -6,6 +6,7 @@
 #include "gui/widgets/accessibility.h"
 #include "gui/widgets/accessiblelineedit.h"
 #include "support/apphelper.h"
+#include "support/savednames.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -46,21 +47,6 @@ QAccessibleTextInterface *programsTextInterface(QLineEdit *box)
 }
 
 const QString kFortyLetters = QStringLiteral("abcdefghij-klmnopqrst-uvwxyz0123456789-a");
-
-// Saves "abc" in four sides and three sides, and "xyz" in circle or ellipse,
-// through the main window's save buttons.
-void saveSomeNames(TestApp &app, Lang lang)
-{
-    auto *main = app.open<MainWindow>(WindowKind::Main, lang);
-    auto *box = main->findChild<QLineEdit *>(lang == Lang::Spanish ? "txtAdreca" : "txtaAdreca");
-    for (const auto &[name, buttons] :
-         {std::pair{"abc", std::vector{4, 6}}, std::pair{"xyz", std::vector{5}}}) {
-        box->clear();
-        QTest::keyClicks(box, name);
-        for (int button : buttons)
-            main->findChild<QPushButton *>(QStringLiteral("Command%1").arg(button))->click();
-    }
-}
 
 struct Heard {
     QAccessible::Role role;

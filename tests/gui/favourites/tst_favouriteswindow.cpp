@@ -5,6 +5,7 @@
 #include "support/apphelper.h"
 #include "support/hostilerows.h"
 #include "support/keyboard.h"
+#include "support/savednames.h"
 #include "support/storehelper.h"
 
 #include <QComboBox>
@@ -28,21 +29,6 @@ struct Twin {
 
 const Twin kSpanish{Lang::Spanish, "frmPrin_Cast", "txtAdreca", "frmbdd"};
 const Twin kEnglish{Lang::English, "frmPrin_Ang", "txtaAdreca", "frmdb"};
-
-// Saves "abc" in r and t and "xyz" in c through the main window's save buttons.
-void saveSomeNames(TestApp &app, const Twin &twin)
-{
-    auto *main = app.open<MainWindow>(WindowKind::Main, twin.lang);
-    auto *box = main->findChild<QLineEdit *>(twin.box);
-    for (const auto &[name, buttons] :
-         {std::pair{"abc", std::vector{4, 6}}, std::pair{"xyz", std::vector{5}}}) {
-        box->clear();
-        QTest::keyClicks(box, name);
-        for (int button : buttons)
-            main->findChild<QPushButton *>(QStringLiteral("Command%1").arg(button))->click();
-    }
-    app.desktop.messages.clear();
-}
 
 FavouritesWindow *favourites(TestApp &app, Lang lang)
 {
@@ -260,7 +246,7 @@ void TestFavouritesWindow::figureMode()
     QFETCH(bool, viaMenu);
     const Twin &twin = Lang(lang) == Lang::Spanish ? kSpanish : kEnglish;
     TestApp app;
-    saveSomeNames(app, twin);
+    saveSomeNames(app, twin.lang);
     auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, twin.lang);
     if (viaMenu)
         w->findChild<QAction *>("mnufig")->trigger();
@@ -308,7 +294,7 @@ void TestFavouritesWindow::nameMode()
     QFETCH(int, lang);
     const Twin &twin = Lang(lang) == Lang::Spanish ? kSpanish : kEnglish;
     TestApp app;
-    saveSomeNames(app, twin);
+    saveSomeNames(app, twin.lang);
     auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, twin.lang);
     click(w, "Label2");
     QVERIFY(shown(w, "picnom"));
@@ -390,7 +376,7 @@ void TestFavouritesWindow::helpTopic()
 void TestFavouritesWindow::tabVisitsEveryControlInReadingOrder()
 {
     TestApp app;
-    saveSomeNames(app, kSpanish);
+    saveSomeNames(app, kSpanish.lang);
     auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::Spanish);
     QApplication::setActiveWindow(w);
     w->findChild<QWidget *>("Label1")->setFocus();
@@ -415,7 +401,7 @@ void TestFavouritesWindow::nameLabelsActOnReturnEnterAndSpaceAsOnAClick()
     // Every name label acted on once, with "abc" shown in families r and t.
     auto opened = [](const std::function<void(QWidget *)> &act) {
         TestApp app;
-        saveSomeNames(app, kSpanish);
+        saveSomeNames(app, kSpanish.lang);
         auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::Spanish);
         click(w, "Label2");
         click(w, "Command8");
@@ -435,7 +421,7 @@ void TestFavouritesWindow::nameLabelsActOnReturnEnterAndSpaceAsOnAClick()
 void TestFavouritesWindow::fromTheKeyboardAlone()
 {
     TestApp app;
-    saveSomeNames(app, kSpanish);
+    saveSomeNames(app, kSpanish.lang);
     auto *main = app.open<MainWindow>(WindowKind::Main, Lang::Spanish);
     QApplication::setActiveWindow(main);
     QTest::keyClick(main, Qt::Key_F, Qt::ControlModifier);
@@ -475,7 +461,7 @@ void TestFavouritesWindow::fromTheKeyboardAlone()
 void TestFavouritesWindow::screenReadersTellTheControlsApart()
 {
     TestApp app;
-    saveSomeNames(app, kSpanish);
+    saveSomeNames(app, kSpanish.lang);
     auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::Spanish);
     for (const char *mode : {"Label1", "Label2"}) {
         click(w, mode);
