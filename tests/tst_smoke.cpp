@@ -1,5 +1,5 @@
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
 #include <csignal>
 

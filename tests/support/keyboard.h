@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QHash>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
-#include <QtTest>
 
 // The object names of the controls Tab visits in `window`, from the one with the
 // focus round to it again (that one first). Stops after 50 steps, so a chain

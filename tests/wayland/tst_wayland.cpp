@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWindow>
-#include <QtTest>
 
 using namespace tessaron;
 

@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
-#include <QtTest>
+#include <QTest>
 
 #include <unistd.h>
 

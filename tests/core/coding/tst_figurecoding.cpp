@@ -2,7 +2,7 @@
 #include "core/coding/characters.h"
 #include "core/coding/figurecoding.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace tessaron;
 

@@ -5,7 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 

@@ -5,8 +5,8 @@
 #include "support/storehelper.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
-#include <QtTest>
 
 #include <csignal>
 #include <unistd.h>

@@ -3,7 +3,7 @@
 #include "support/fakedesktop.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace tessaron;
 

@@ -8,7 +8,7 @@
 #include "support/storehelper.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace tessaron;
 

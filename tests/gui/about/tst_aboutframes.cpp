@@ -1,6 +1,6 @@
 #include "gui/about/aboutframes.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "gui/app/windowregistry.h"
 
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 using namespace tessaron;
 

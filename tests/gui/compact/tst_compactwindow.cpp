@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace tessaron;
 

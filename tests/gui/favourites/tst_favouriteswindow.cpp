@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace tessaron;
 

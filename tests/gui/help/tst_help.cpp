@@ -6,8 +6,8 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
-#include <QtTest>
 
 using namespace tessaron;
 

@@ -13,7 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace tessaron;
 

@@ -17,7 +17,7 @@
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace tessaron;
 

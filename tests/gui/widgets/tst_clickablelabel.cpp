@@ -3,7 +3,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 using namespace tessaron;
 

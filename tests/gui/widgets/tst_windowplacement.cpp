@@ -5,8 +5,8 @@
 #include "support/apphelper.h"
 
 #include <QScreen>
+#include <QTest>
 #include <QWindow>
-#include <QtTest>
 
 using namespace tessaron;
 
