@@ -71,14 +71,13 @@ MainLayout layoutFor(const MainWindowTexts &t)
         {QStringLiteral("Command6"), QRect(1440, 4560, 1575, 255)},
         {QStringLiteral("Command7"), QRect(6360, 4560, 1575, 255)},
     }};
-    using Kind = MainLayout::Outline::Kind;
     // clang-format off
     l.outlines = {{
-        {Kind::Rectangle, QRect(120, 2160, 4095, 735), {}},
-        {Kind::Ellipse, QRect(5040, 2160, 4095, 735), {}},
-        {Kind::Lines, {}, polygonFromTwips({{0, 4440}, {2280, 3480}, {4440, 4440}})},
-        {Kind::Lines, {}, polygonFromTwips({{5040, 3840}, {5040, 4080}, {6360, 4440}, {7920, 4440},
-                                            {9120, 4080}, {9120, 3840}, {7920, 3480}, {6360, 3480}})},
+        {Family::R, QRect(120, 2160, 4095, 735), {}},
+        {Family::C, QRect(5040, 2160, 4095, 735), {}},
+        {Family::T, {}, polygonFromTwips({{0, 4440}, {2280, 3480}, {4440, 4440}})},
+        {Family::P, {}, polygonFromTwips({{5040, 3840}, {5040, 4080}, {6360, 4440}, {7920, 4440},
+                                          {9120, 4080}, {9120, 3840}, {7920, 3480}, {6360, 3480}})},
     }};
     // clang-format on
     return l;

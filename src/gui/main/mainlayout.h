@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/coding/figurecoding.h"
 #include "core/texts/lang.h"
 #include "gui/widgets/fonts.h"
 
@@ -30,12 +31,13 @@ struct MainLayout {
         QString name;
         QRect twips;
     };
-    // A family's outline; `rect` for the rectangle and the ellipse, `lines`
-    // (closed, in pixels) for the figures drawn with lines.
+    // A family's outline: the rectangle and the ellipse fill `twips`; the
+    // triangle and the many-sided figure are drawn through `designed` (closed, in
+    // pixels), the points this window's figures were drawn with.
     struct Outline {
-        enum class Kind { Rectangle, Ellipse, Lines } kind;
-        QRect rect;
-        QPolygon lines;
+        Family family;
+        QRect twips;
+        QPolygon designed;
     };
 
     // A figure label with the "www." and ".com" labels at its sides, which stand

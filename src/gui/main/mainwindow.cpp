@@ -93,19 +93,9 @@ void MainWindow::createControls()
         staticLabel(row.com);
     }
 
-    for (const MainLayout::Outline &outline : layout.outlines) {
-        switch (outline.kind) {
-        case MainLayout::Outline::Kind::Rectangle:
-            m_canvas->addRectangle(rectFromTwips(outline.rect), layout.outlineWidth);
-            break;
-        case MainLayout::Outline::Kind::Ellipse:
-            m_canvas->addEllipse(rectFromTwips(outline.rect), layout.outlineWidth);
-            break;
-        case MainLayout::Outline::Kind::Lines:
-            m_canvas->addLines(outline.lines, layout.outlineWidth);
-            break;
-        }
-    }
+    for (const MainLayout::Outline &outline : layout.outlines)
+        m_canvas->addFamilyOutline(outline.family, rectFromTwips(outline.twips),
+                                   layout.outlineWidth, outline.designed);
 
     auto button = [this](const MainLayout::Button &place, const QString &text, const QString &tip) {
         auto *b = new QPushButton(text, m_canvas);

@@ -24,6 +24,40 @@ void FigureCanvas::addLines(const QPolygon &polygon, int width)
     update();
 }
 
+void FigureCanvas::addFamilyOutline(Family family, const QRect &area, int width,
+                                    const QPolygon &designed)
+{
+    switch (family) {
+    case Family::R:
+        addRectangle(area, width);
+        return;
+    case Family::C:
+        addEllipse(area, width);
+        return;
+    case Family::T:
+    case Family::P:
+        break;
+    }
+    if (!designed.isEmpty()) {
+        addLines(designed, width);
+        return;
+    }
+    const int l = area.left();
+    const int r = area.left() + area.width();
+    const int t = area.top();
+    const int b = area.top() + area.height();
+    if (family == Family::T) {
+        addLines(QPolygon({QPoint((l + r) / 2, t), QPoint(r, b), QPoint(l, b)}), width);
+        return;
+    }
+    const int w = r - l;
+    const int h = b - t;
+    addLines(QPolygon({QPoint(l, t + h * 3 / 8), QPoint(l, t + h * 5 / 8), QPoint(l + w / 3, b),
+                       QPoint(r - w / 3, b), QPoint(r, t + h * 5 / 8), QPoint(r, t + h * 3 / 8),
+                       QPoint(r - w / 3, t), QPoint(l + w / 3, t)}),
+             width);
+}
+
 void FigureCanvas::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

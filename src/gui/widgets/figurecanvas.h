@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/coding/figurecoding.h"
+
 #include <QColor>
 #include <QList>
 #include <QPolygon>
@@ -27,6 +29,13 @@ public:
     void addRectangle(const QRect &rect, int width);
     void addEllipse(const QRect &rect, int width);
     void addLines(const QPolygon &polygon, int width);
+
+    // The one way a window draws a family's outline. The rectangle and the ellipse
+    // fill `area` (pixels); the triangle and the many-sided figure are drawn with
+    // lines: through `designed` (closed, in pixels) where a window's figure has
+    // points of its own, else the family's figure fitted to `area`.
+    void addFamilyOutline(Family family, const QRect &area, int width,
+                          const QPolygon &designed = {});
 
 protected:
     void paintEvent(QPaintEvent *event) override;
