@@ -77,37 +77,6 @@ protected:
     }
 };
 
-// The outline of family `index` inside `area` (pixels), drawn with lines where
-// the family's figure has sides.
-void addOutline(FigureCanvas *canvas, std::size_t index, const QRect &area, int width)
-{
-    const int l = area.left();
-    const int r = area.left() + area.width();
-    const int t = area.top();
-    const int b = area.top() + area.height();
-    switch (index) {
-    case 0:
-        canvas->addRectangle(area, width);
-        break;
-    case 1:
-        canvas->addEllipse(area, width);
-        break;
-    case 2:
-        canvas->addLines(QPolygon({QPoint((l + r) / 2, t), QPoint(r, b), QPoint(l, b)}), width);
-        break;
-    default: {
-        const int w = r - l;
-        const int h = b - t;
-        canvas->addLines(
-            QPolygon({QPoint(l, t + h * 3 / 8), QPoint(l, t + h * 5 / 8), QPoint(l + w / 3, b),
-                      QPoint(r - w / 3, b), QPoint(r, t + h * 5 / 8), QPoint(r, t + h * 3 / 8),
-                      QPoint(r - w / 3, t), QPoint(l + w / 3, t)}),
-            width);
-        break;
-    }
-    }
-}
-
 } // namespace
 
 FavouritesWindow::FavouritesWindow(Lang lang, const AppContext &context)
@@ -182,11 +151,14 @@ void FavouritesWindow::createFigurePanel()
     m_figurePanel = new FigureCanvas(m_client);
     m_figurePanel->setObjectName(QStringLiteral("picfig"));
     m_figurePanel->setGeometry(rectFromTwips(kPanel));
-    addOutline(m_figurePanel, 0, rectFromTwips(240, 480, 3855, 735), kFigureOutlineWidth);
-    addOutline(m_figurePanel, 1, rectFromTwips(5160, 480, 3855, 735), kFigureOutlineWidth);
-    m_figurePanel->addLines(polygonFromTwips({{2280, 1800}, {4200, 2760}, {240, 2760}}),
-                            kFigureOutlineWidth);
-    addOutline(m_figurePanel, 3, rectFromTwips(5160, 1800, 3840, 960), kFigureOutlineWidth);
+    m_figurePanel->addFamilyOutline(Family::R, rectFromTwips(240, 480, 3855, 735),
+                                    kFigureOutlineWidth);
+    m_figurePanel->addFamilyOutline(Family::C, rectFromTwips(5160, 480, 3855, 735),
+                                    kFigureOutlineWidth);
+    m_figurePanel->addFamilyOutline(Family::T, {}, kFigureOutlineWidth,
+                                    polygonFromTwips({{2280, 1800}, {4200, 2760}, {240, 2760}}));
+    m_figurePanel->addFamilyOutline(Family::P, rectFromTwips(5160, 1800, 3840, 960),
+                                    kFigureOutlineWidth);
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
         auto *list = new NamedComboBox(m_figurePanel);
@@ -248,10 +220,11 @@ void FavouritesWindow::createNamePanel(const QCursor &hand)
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
         const int buttonTop = kDeleteTops[i];
-        addOutline(m_namePanel, i,
-                   rectFromTwips(kRowOutlineLeft, buttonTop + 30,
-                                 kRowOutlineRight - kRowOutlineLeft, kDeleteButton.height() - 60),
-                   kRowOutlineWidth);
+        m_namePanel->addFamilyOutline(family,
+                                      rectFromTwips(kRowOutlineLeft, buttonTop + 30,
+                                                    kRowOutlineRight - kRowOutlineLeft,
+                                                    kDeleteButton.height() - 60),
+                                      kRowOutlineWidth);
         auto *label = new ClickableLabel(m_model->label(family), m_namePanel);
         label->setObjectName(QStringLiteral("lbladreca%1").arg(i + 1));
         label->setGeometry(rectFromTwips(kLabelLeft, kLabelTops[i], kLabelWidth, kLabelHeight));
