@@ -92,18 +92,19 @@ void CompactWindow::createControls()
     m_inFront->setObjectName(QStringLiteral("Check_VFlot"));
     m_inFront->setGeometry(rectFromTwips(5520, 840, 855, 195));
 
-    client->addRectangle(rectFromTwips(1080, 600, 735, 495), kOutlineWidth);
-    client->addEllipse(rectFromTwips(2160, 600, 735, 495), kOutlineWidth);
-    client->addLines(polygonFromTwips({{3600, 480}, {4080, 1080}, {3120, 1080}}), kOutlineWidth);
-    client->addLines(polygonFromTwips({{4680, 600},
-                                       {4920, 600},
-                                       {5160, 720},
-                                       {5160, 960},
-                                       {4920, 1080},
-                                       {4680, 1080},
-                                       {4440, 960},
-                                       {4440, 720}}),
-                     kOutlineWidth);
+    client->addFamilyOutline(Family::R, rectFromTwips(1080, 600, 735, 495), kOutlineWidth);
+    client->addFamilyOutline(Family::C, rectFromTwips(2160, 600, 735, 495), kOutlineWidth);
+    client->addFamilyOutline(Family::T, {}, kOutlineWidth,
+                             polygonFromTwips({{3600, 480}, {4080, 1080}, {3120, 1080}}));
+    client->addFamilyOutline(Family::P, {}, kOutlineWidth,
+                             polygonFromTwips({{4680, 600},
+                                               {4920, 600},
+                                               {5160, 720},
+                                               {5160, 960},
+                                               {4920, 1080},
+                                               {4680, 1080},
+                                               {4440, 960},
+                                               {4440, 720}}));
 
     const QCursor hand = handCursor(screenRatio(this));
     auto tag = [&](const QString &name, const QRect &twips) {
