@@ -37,19 +37,20 @@ void RegistersWindow::createControls()
     setCentralWidget(client);
 
     const int top = texts.figuresTop;
-    client->addRectangle(rectFromTwips(120, 480 + top, 1215, 495), kOutlineWidth);
-    client->addEllipse(rectFromTwips(120, 1200 + top, 1215, 495), kOutlineWidth);
-    client->addLines(polygonFromTwips({{720, 1920 + top}, {1320, 2400 + top}, {120, 2400 + top}}),
-                     kOutlineWidth);
-    client->addLines(polygonFromTwips({{480, 2760 + top},
-                                       {960, 2760 + top},
-                                       {1320, 2880 + top},
-                                       {1320, 3000 + top},
-                                       {960, 3120 + top},
-                                       {480, 3120 + top},
-                                       {120, 3000 + top},
-                                       {120, 2880 + top}}),
-                     kOutlineWidth);
+    client->addFamilyOutline(Family::R, rectFromTwips(120, 480 + top, 1215, 495), kOutlineWidth);
+    client->addFamilyOutline(Family::C, rectFromTwips(120, 1200 + top, 1215, 495), kOutlineWidth);
+    client->addFamilyOutline(
+        Family::T, {}, kOutlineWidth,
+        polygonFromTwips({{720, 1920 + top}, {1320, 2400 + top}, {120, 2400 + top}}));
+    client->addFamilyOutline(Family::P, {}, kOutlineWidth,
+                             polygonFromTwips({{480, 2760 + top},
+                                               {960, 2760 + top},
+                                               {1320, 2880 + top},
+                                               {1320, 3000 + top},
+                                               {960, 3120 + top},
+                                               {480, 3120 + top},
+                                               {120, 3000 + top},
+                                               {120, 2880 + top}}));
 
     const QStringList registers = model()->registers();
     for (std::size_t i = 0; i < m_registers.size(); ++i) {
