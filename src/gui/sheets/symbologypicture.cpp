@@ -2,6 +2,7 @@
 
 #include "gui/sheets/sheettext.h"
 #include "gui/widgets/colours.h"
+#include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/taborder.h"
 #include "gui/widgets/twips.h"
@@ -40,18 +41,22 @@ QRectF inside(const QRect &twips, int width)
 
 void drawLargeFigures(QPainter &p)
 {
-    outline(p, kLargeOutline);
-    p.drawRect(inside(QRect(120, 480, 1575, 495), kLargeOutline));
-    p.drawEllipse(inside(QRect(120, 1560, 1575, 735), kLargeOutline));
-    p.drawPolygon(polygonFromTwips({{120, 3600}, {960, 2760}, {1800, 3600}}));
-    p.drawPolygon(polygonFromTwips({{120, 4560},
-                                    {480, 4320},
-                                    {1320, 4320},
-                                    {1680, 4560},
-                                    {1680, 4800},
-                                    {1320, 5040},
-                                    {480, 5040},
-                                    {120, 4800}}));
+    drawFamilyOutline(p, {Family::R, rectFromTwips(120, 480, 1575, 495), kLargeOutline});
+    drawFamilyOutline(p, {Family::C, rectFromTwips(120, 1560, 1575, 735), kLargeOutline});
+    drawFamilyOutline(
+        p,
+        {Family::T, {}, kLargeOutline, polygonFromTwips({{120, 3600}, {960, 2760}, {1800, 3600}})});
+    drawFamilyOutline(p, {Family::P,
+                          {},
+                          kLargeOutline,
+                          polygonFromTwips({{120, 4560},
+                                            {480, 4320},
+                                            {1320, 4320},
+                                            {1680, 4560},
+                                            {1680, 4800},
+                                            {1320, 5040},
+                                            {480, 5040},
+                                            {120, 4800}})});
 }
 
 // A closed curve drawn by hand: roughly an ellipse, its line wavering.

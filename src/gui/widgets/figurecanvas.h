@@ -2,38 +2,38 @@
 
 #include "core/coding/figurecoding.h"
 
-#include <QColor>
 #include <QList>
 #include <QPolygon>
 #include <QRect>
 #include <QWidget>
 
+class QPainter;
+
 namespace tessaron {
 
-// The background of a window, on which figure outlines are drawn beneath the
-// controls: rectangles, ellipses and closed polygons made of straight lines.
+// A family's outline. The rectangle and the ellipse fill `area` (pixels), their
+// border inside it as a control's outline is; the triangle and the many-sided
+// figure are closed lines through `designed` (pixels) where a window's figure
+// has points of its own, else the family's figure fitted to `area`.
+struct FamilyOutline {
+    Family family;
+    QRect area;
+    int width; // pixels
+    QPolygon designed = {};
+};
+
+// The one place a family's outline is drawn, on a window or on a page, in black.
+void drawFamilyOutline(QPainter &painter, const FamilyOutline &outline);
+
+// The background of a window, on which family outlines and plain frames are
+// drawn beneath the controls.
 class FigureCanvas : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { Rectangle, Ellipse, Lines };
-    struct Outline {
-        Kind kind;
-        QRect rect;       // Rectangle, Ellipse: in pixels
-        QPolygon polygon; // Lines: closed, in pixels
-        int width = 1;    // pixels
-        QColor colour = Qt::black;
-    };
-
     explicit FigureCanvas(QWidget *parent = nullptr);
 
+    // A plain rectangular frame, its border inside `rect` (pixels).
     void addRectangle(const QRect &rect, int width);
-    void addEllipse(const QRect &rect, int width);
-    void addLines(const QPolygon &polygon, int width);
-
-    // The one way a window draws a family's outline. The rectangle and the ellipse
-    // fill `area` (pixels); the triangle and the many-sided figure are drawn with
-    // lines: through `designed` (closed, in pixels) where a window's figure has
-    // points of its own, else the family's figure fitted to `area`.
     void addFamilyOutline(Family family, const QRect &area, int width,
                           const QPolygon &designed = {});
 
@@ -41,7 +41,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QList<Outline> m_outlines;
+    struct Frame {
+        QRect rect;
+        int width;
+    };
+    QList<Frame> m_frames;
+    QList<FamilyOutline> m_outlines;
 };
 
 } // namespace tessaron
