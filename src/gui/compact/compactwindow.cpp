@@ -23,10 +23,70 @@ namespace tessaron {
 
 namespace {
 
-constexpr QRect kClient(0, 0, 6555, 1170);
-constexpr int kOutlineWidth = 3;
-constexpr std::array<QRect, 4> kTags{{QRect(1200, 720, 495, 255), QRect(2280, 720, 495, 255),
-                                      QRect(3360, 720, 495, 255), QRect(4560, 720, 495, 255)}};
+// Where the compact window's controls stand, in twips, and how they look; the
+// names that differ between the twins come from their texts.
+struct CompactLayout {
+    struct Label {
+        QString name;
+        QString text;
+        QRect twips;
+        FontSpec font;
+    };
+    struct Tag {
+        QString name;
+        QRect twips;
+    };
+
+    QRect client;
+    std::array<Label, 2> labels;
+    QRect nameBox;
+    FontSpec nameBoxFont;
+    QRect back; // its width from the texts
+    QRect inFront;
+    Tag plainTag;
+    std::array<Tag, 4> tags;
+    QColor tagBackground;
+    std::array<FamilyOutline, 4> outlines;
+};
+
+CompactLayout compactLayout(const CompactTexts &t)
+{
+    CompactLayout l;
+    l.client = QRect(0, 0, 6555, 1170);
+    // clang-format off
+    l.labels = {{
+        {t.prefixName, QStringLiteral("WWW."), QRect(240, 120, 735, 255), {9.75, true}},
+        {QStringLiteral("Label2"), QStringLiteral(".COM"), QRect(4680, 120, 615, 255), {9.75, true}},
+    }};
+    // clang-format on
+    l.nameBox = QRect(1080, 120, 3495, 285);
+    l.nameBoxFont = {8.25};
+    l.back = QRect(5400, 120, t.backWidth, 615);
+    l.inFront = QRect(5520, 840, 855, 195);
+    l.plainTag = {t.plainTagName, QRect(240, 720, 495, 255)};
+    const std::array<int, 4> tagLefts{1200, 2280, 3360, 4560};
+    for (std::size_t i = 0; i < l.tags.size(); ++i)
+        l.tags[i] = {t.tagPrefix + QString::number(i + 1), QRect(tagLefts[i], 720, 495, 255)};
+    l.tagBackground = kLightYellow;
+    const int width = 3;
+    l.outlines = {{
+        {Family::R, rectFromTwips(1080, 600, 735, 495), width},
+        {Family::C, rectFromTwips(2160, 600, 735, 495), width},
+        {Family::T, {}, width, polygonFromTwips({{3600, 480}, {4080, 1080}, {3120, 1080}})},
+        {Family::P,
+         {},
+         width,
+         polygonFromTwips({{4680, 600},
+                           {4920, 600},
+                           {5160, 720},
+                           {5160, 960},
+                           {4920, 1080},
+                           {4680, 1080},
+                           {4440, 960},
+                           {4440, 720}})},
+    }};
+    return l;
+}
 
 } // namespace
 
@@ -39,7 +99,7 @@ CompactWindow::CompactWindow(Lang lang, const AppContext &context)
     setFont(controlFont());
     createControls();
     connectSignals();
-    setFixedSize(rectFromTwips(kClient).size());
+    setFixedSize(rectFromTwips(compactLayout(m_model->texts()).client).size());
     // The carried name goes into the box first, which runs the check on it.
     m_nameBox->setText(m_model->startName());
     centreOnScreen(this);
@@ -63,68 +123,55 @@ bool CompactWindow::platformKeepsWindowsInFront(QStringView platform)
 void CompactWindow::createControls()
 {
     const CompactTexts &texts = m_model->texts();
+    const CompactLayout layout = compactLayout(texts);
     auto *client = new FigureCanvas(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    auto label = [client](const QString &name, const QString &text, const QRect &twips) {
-        auto *l = new QLabel(text, client);
-        l->setObjectName(name);
-        l->setGeometry(rectFromTwips(twips));
-        l->setFont(arial({9.75, true}));
+    auto label = [client](const CompactLayout::Label &place) {
+        auto *l = new QLabel(place.text, client);
+        l->setObjectName(place.name);
+        l->setGeometry(rectFromTwips(place.twips));
+        l->setFont(arial(place.font));
         return l;
     };
-    label(texts.prefixName, QStringLiteral("WWW."), QRect(240, 120, 735, 255));
+    label(layout.labels[0]);
     m_nameBox = new QLineEdit(client);
     m_nameBox->setObjectName(texts.boxName);
     m_nameBox->setAccessibleName(texts.boxAccessibleName);
-    m_nameBox->setGeometry(rectFromTwips(1080, 120, 3495, 285));
-    m_nameBox->setFont(arial({8.25}));
-    label(QStringLiteral("Label2"), QStringLiteral(".COM"), QRect(4680, 120, 615, 255));
+    m_nameBox->setGeometry(rectFromTwips(layout.nameBox));
+    m_nameBox->setFont(arial(layout.nameBoxFont));
+    label(layout.labels[1]);
 
     auto *back = new WrappingButton(texts.backCaption, client);
     back->setObjectName(QStringLiteral("Command1"));
     back->setToolTip(texts.backTip);
-    back->setGeometry(rectFromTwips(5400, 120, texts.backWidth, 615));
+    back->setGeometry(rectFromTwips(layout.back));
     connect(back, &QPushButton::clicked, m_model, [this] { m_model->goBack(m_nameBox->text()); });
 
     m_inFront = new QCheckBox(texts.keepInFront, client);
     m_inFront->setObjectName(QStringLiteral("Check_VFlot"));
-    m_inFront->setGeometry(rectFromTwips(5520, 840, 855, 195));
+    m_inFront->setGeometry(rectFromTwips(layout.inFront));
 
-    client->addFamilyOutline(Family::R, rectFromTwips(1080, 600, 735, 495), kOutlineWidth);
-    client->addFamilyOutline(Family::C, rectFromTwips(2160, 600, 735, 495), kOutlineWidth);
-    client->addFamilyOutline(Family::T, {}, kOutlineWidth,
-                             polygonFromTwips({{3600, 480}, {4080, 1080}, {3120, 1080}}));
-    client->addFamilyOutline(Family::P, {}, kOutlineWidth,
-                             polygonFromTwips({{4680, 600},
-                                               {4920, 600},
-                                               {5160, 720},
-                                               {5160, 960},
-                                               {4920, 1080},
-                                               {4680, 1080},
-                                               {4440, 960},
-                                               {4440, 720}}));
+    for (const FamilyOutline &outline : layout.outlines)
+        client->addFamilyOutline(outline.family, outline.area, outline.width, outline.designed);
 
     const QCursor hand = handCursor(screenRatio(this));
-    auto tag = [&](const QString &name, const QRect &twips) {
+    auto tag = [&](const CompactLayout::Tag &place) {
         auto *t = new ClickableLabel(client);
-        t->setObjectName(name);
-        t->setGeometry(rectFromTwips(twips));
+        t->setObjectName(place.name);
+        t->setGeometry(rectFromTwips(place.twips));
         t->setCursor(hand);
-        t->setAutoFillBackground(true);
-        QPalette p = t->palette();
-        p.setColor(QPalette::Window, kLightYellow);
-        t->setPalette(p);
+        setColour(t, QPalette::Window, layout.tagBackground);
         return t;
     };
     // The tags show no text: screen readers are given a name for each.
     const AccessibleTexts &accessible = accessibleTexts(m_lang);
-    m_plainTag = tag(texts.plainTagName, QRect(240, 720, 495, 255));
+    m_plainTag = tag(layout.plainTag);
     m_plainTag->setAccessibleName(accessible.plainTag);
     m_plainTag->setAccessibleDescription(accessible.opensPlain);
     for (std::size_t i = 0; i < m_tags.size(); ++i) {
-        m_tags[i] = tag(texts.tagPrefix + QString::number(i + 1), kTags[i]);
+        m_tags[i] = tag(layout.tags[i]);
         m_tags[i]->setAccessibleName(accessible.familyNames[i]);
         m_tags[i]->setAccessibleDescription(accessible.figureDescription(kFamilies[i]));
     }
