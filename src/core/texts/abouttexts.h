@@ -9,11 +9,8 @@ namespace tessaron {
 struct AboutTexts {
     QString windowName;
     QString caption;
-    int innerWidth; // twips
-    int innerHeight;
     QString description;
     QString legalNotice;
-    int legalNoticeHeight; // twips
     QString button;
     QString animationName; // for screen readers
 };

@@ -19,7 +19,45 @@ namespace {
 
 constexpr int kCloseAfterMs = 10000;
 constexpr int kFrameEveryMs = 100;
-constexpr int kFrameBorderWidth = 2;
+
+// Where the About window's controls stand, in twips, and how they look. The
+// twins differ in the window's width and the legal notice's height.
+struct AboutLayout {
+    struct Text {
+        QString name;
+        QRect twips;
+    };
+
+    QRect client;
+    int frameWidth;
+    std::array<QRect, 2> frames;
+    QRect picture;
+    FontSpec textFont;
+    Text description;
+    Text legalNotice;
+    QRect button;
+};
+
+AboutLayout layoutFor(int width, int legalNoticeHeight)
+{
+    AboutLayout l;
+    l.client = QRect(0, 0, width, 5850);
+    l.frameWidth = 2;
+    l.frames = {QRect(120, 2160, 5415, 1215), QRect(120, 3600, 5415, 2175)};
+    l.picture = QRect(840, 240, 1215, 1215);
+    l.textFont = {9.75};
+    l.description = {QStringLiteral("Label5"), QRect(240, 2400, 5175, 735)};
+    l.legalNotice = {QStringLiteral("Label8"), QRect(360, 4680, 3255, legalNoticeHeight)};
+    l.button = QRect(3840, 4920, 1455, 495);
+    return l;
+}
+
+const AboutLayout &aboutLayout(Lang lang)
+{
+    static const AboutLayout spanish = layoutFor(5640, 1095);
+    static const AboutLayout english = layoutFor(5730, 855);
+    return lang == Lang::Spanish ? spanish : english;
+}
 
 // The About window stands alone for a while and asks nothing: to a screen reader
 // it is a dialog, whose texts are read out when it opens.
@@ -52,35 +90,35 @@ AboutWindow::AboutWindow(Lang lang, const AppContext &context)
 
 void AboutWindow::createControls()
 {
-    setFixedSize(pixelsFromTwips(m_texts.innerWidth), pixelsFromTwips(m_texts.innerHeight));
+    const AboutLayout &layout = aboutLayout(m_lang);
+    setFixedSize(rectFromTwips(layout.client).size());
     auto *canvas = new FigureCanvas(this);
     canvas->setGeometry(rect());
-    canvas->addRectangle(rectFromTwips(120, 2160, 5415, 1215), kFrameBorderWidth);
-    canvas->addRectangle(rectFromTwips(120, 3600, 5415, 2175), kFrameBorderWidth);
+    for (const QRect &frame : layout.frames)
+        canvas->addRectangle(rectFromTwips(frame), layout.frameWidth);
 
     m_picture = new ClickableLabel(this);
     m_picture->setObjectName(QStringLiteral("Picture1"));
-    m_picture->setGeometry(rectFromTwips(840, 240, 1215, 1215));
+    m_picture->setGeometry(rectFromTwips(layout.picture));
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picture->setAccessibleName(m_texts.animationName);
     m_picture->setAccessibleDescription(accessibleTexts(m_lang).opensHomePage);
     m_picture->setCursor(Qt::PointingHandCursor);
 
-    auto text = [this](const QString &name, const QString &caption, const QRect &geometry) {
+    auto text = [this, &layout](const AboutLayout::Text &place, const QString &caption) {
         auto *label = new QLabel(caption, this);
-        label->setObjectName(name);
-        label->setGeometry(geometry);
-        label->setFont(arial({9.75}));
+        label->setObjectName(place.name);
+        label->setGeometry(rectFromTwips(place.twips));
+        label->setFont(arial(layout.textFont));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setWordWrap(true);
     };
-    text(QStringLiteral("Label5"), m_texts.description, rectFromTwips(240, 2400, 5175, 735));
-    text(QStringLiteral("Label8"), m_texts.legalNotice,
-         rectFromTwips(360, 4680, 3255, m_texts.legalNoticeHeight));
+    text(layout.description, m_texts.description);
+    text(layout.legalNotice, m_texts.legalNotice);
 
     auto *button = new QPushButton(m_texts.button, this);
     button->setObjectName(QStringLiteral("Command1"));
-    button->setGeometry(rectFromTwips(3840, 4920, 1455, 495));
+    button->setGeometry(rectFromTwips(layout.button));
     button->setDefault(true);
     // The picture comes first in the Tab order, but Return closes the window at once.
     button->setFocus();
