@@ -25,41 +25,110 @@ namespace tessaron {
 
 namespace {
 
-// Where things stand, in twips; panel contents are within their panel.
-constexpr QRect kTitle(240, 120, 8775, 735);
-constexpr QRect kFigureLink(2400, 1080, 1815, 255);
-constexpr QRect kNameLink(4920, 1080, 1815, 255);
-constexpr QRect kFigureMarker(1920, 1080, 255, 255);
-constexpr QRect kNameMarker(6960, 1080, 255, 255);
-constexpr QRect kPanel(0, 1440, 9255, 3255);
-constexpr int kListHeight = 315;
-constexpr std::array<QRect, 4> kLists{
-    {QRect(480, 720, 3375, kListHeight), QRect(5760, 720, 2895, kListHeight),
-     QRect(1200, 2400, 2055, kListHeight), QRect(5640, 2160, 3135, kListHeight)}};
-constexpr std::array<QPoint, 4> kOpenButtons{
-    {QPoint(1320, 1320), QPoint(6360, 1320), QPoint(1320, 2880), QPoint(6240, 2880)}};
-constexpr QSize kOpenButtonSize(1815, 255);
-constexpr int kFigureOutlineWidth = 3;
-constexpr int kRowOutlineWidth = 2;
-// As wide as the room up to the search box, so the prompt is never cut.
-constexpr QRect kSearchPrompt(240, 120, 2160, 285);
-constexpr QRect kSearchBox(2400, 120, 5415, 285);
-constexpr QRect kSearchButton(8040, 120, 1095, 375);
-constexpr QRect kPrevious(2400, 600, 1575, 615);
-constexpr QRect kNext(6240, 600, 1575, 615);
-constexpr std::array<int, 4> kLabelTops{1320, 1800, 2280, 2760};
-constexpr std::array<int, 4> kDeleteTops{1200, 1680, 2160, 2640};
-constexpr int kLabelLeft = 1920;
-constexpr int kLabelWidth = 6255;
-constexpr int kLabelHeight = 255;
-constexpr QRect kDeleteButton(8280, 0, 855, 495); // top from kDeleteTops
-constexpr int kRowOutlineLeft = 240;
-constexpr int kRowOutlineRight = 1695;
-constexpr QPoint kNoEntriesAt(120, 840);
-constexpr int kNoEntriesHeight = 1695;
-const std::array<QString, 4> kDeleteNames{
-    QStringLiteral("cmdBorra_R"), QStringLiteral("cmdBorra_C"), QStringLiteral("cmdBorra_T"),
-    QStringLiteral("cmdBorra_P")};
+// Where the favourites window's controls stand, in twips, and how they look;
+// the contents of a panel stand within their panel.
+struct FavouritesLayout {
+    struct Label {
+        QString name;
+        QRect twips;
+        FontSpec font;
+        QColor colour; // of the text; invalid for the window's own
+    };
+    struct Place {
+        QString name;
+        QRect twips;
+    };
+    // One family's row in the by-name panel: its outline, its label and its
+    // delete button.
+    struct NameRow {
+        QRect outline;
+        QRect label;
+        Place deleteButton;
+    };
+
+    Label title;
+    Place figureLink;
+    Place nameLink;
+    FontSpec linkFont;
+    QColor linkColour;
+    Place figureMarker;
+    Place nameMarker;
+    QRect panel;
+    // The by-figure panel.
+    std::array<FamilyOutline, 4> figureOutlines; // pixels
+    std::array<QRect, 4> lists;
+    std::array<QRect, 4> openButtons;
+    // The by-name panel. The search prompt is as wide as the room up to the
+    // search box, so it is never cut.
+    Label searchPrompt;
+    Place searchBox;
+    Place searchButton;
+    Place previous;
+    Place next;
+    int rowOutlineWidth;
+    std::array<NameRow, 4> nameRows;
+    FontSpec nameLabelFont;
+    QColor nameLabelBackground;
+    // The panel shown when the store has no entries; its width from the texts.
+    QPoint noEntriesAt;
+    int noEntriesHeight;
+    FontSpec noEntriesFont;
+    QColor noEntriesColour;
+};
+
+FavouritesLayout makeLayout()
+{
+    FavouritesLayout l;
+    l.title = {QStringLiteral("lblaTitol"), QRect(240, 120, 8775, 735), {26.25, true, true}, kRed};
+    l.figureLink = {QStringLiteral("Label1"), QRect(2400, 1080, 1815, 255)};
+    l.nameLink = {QStringLiteral("Label2"), QRect(4920, 1080, 1815, 255)};
+    l.linkFont = {9.75, true, true};
+    l.linkColour = kBlue;
+    l.figureMarker = {QStringLiteral("Shape3"), QRect(1920, 1080, 255, 255)};
+    l.nameMarker = {QStringLiteral("Shape4"), QRect(6960, 1080, 255, 255)};
+    l.panel = QRect(0, 1440, 9255, 3255);
+    const int figureWidth = 3;
+    l.figureOutlines = {{
+        {Family::R, rectFromTwips(240, 480, 3855, 735), figureWidth},
+        {Family::C, rectFromTwips(5160, 480, 3855, 735), figureWidth},
+        {Family::T, {}, figureWidth, polygonFromTwips({{2280, 1800}, {4200, 2760}, {240, 2760}})},
+        {Family::P, rectFromTwips(5160, 1800, 3840, 960), figureWidth},
+    }};
+    const int listHeight = 315;
+    l.lists = {QRect(480, 720, 3375, listHeight), QRect(5760, 720, 2895, listHeight),
+               QRect(1200, 2400, 2055, listHeight), QRect(5640, 2160, 3135, listHeight)};
+    l.openButtons = {QRect(1320, 1320, 1815, 255), QRect(6360, 1320, 1815, 255),
+                     QRect(1320, 2880, 1815, 255), QRect(6240, 2880, 1815, 255)};
+    l.searchPrompt = {QStringLiteral("Label4"), QRect(240, 120, 2160, 285), {12, true}, {}};
+    l.searchBox = {QStringLiteral("txtnom"), QRect(2400, 120, 5415, 285)};
+    l.searchButton = {QStringLiteral("cmdbuscar"), QRect(8040, 120, 1095, 375)};
+    l.previous = {QStringLiteral("Command7"), QRect(2400, 600, 1575, 615)};
+    l.next = {QStringLiteral("Command8"), QRect(6240, 600, 1575, 615)};
+    l.rowOutlineWidth = 2;
+    // A row's outline stands beside its delete button, 30 twips in from its top and bottom.
+    const std::array<QString, 4> deleteNames{
+        QStringLiteral("cmdBorra_R"), QStringLiteral("cmdBorra_C"), QStringLiteral("cmdBorra_T"),
+        QStringLiteral("cmdBorra_P")};
+    for (std::size_t i = 0; i < l.nameRows.size(); ++i) {
+        const int buttonTop = 1200 + 480 * int(i);
+        l.nameRows[i] = {QRect(240, buttonTop + 30, 1695 - 240, 495 - 60),
+                         QRect(1920, buttonTop + 120, 6255, 255),
+                         {deleteNames[i], QRect(8280, buttonTop, 855, 495)}};
+    }
+    l.nameLabelFont = {9.75};
+    l.nameLabelBackground = kLightYellow;
+    l.noEntriesAt = QPoint(120, 840);
+    l.noEntriesHeight = 1695;
+    l.noEntriesFont = {48, true, true};
+    l.noEntriesColour = kDarkRed;
+    return l;
+}
+
+const FavouritesLayout &favouritesLayout()
+{
+    static const FavouritesLayout layout = makeLayout();
+    return layout;
+}
 
 // A mode marker: a small filled circle.
 class Marker : public QWidget {
@@ -100,34 +169,35 @@ void FavouritesWindow::createControls()
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
 
+    const FavouritesLayout &layout = favouritesLayout();
     auto *title = new QLabel(QStringLiteral("Tessaron"), m_client);
-    title->setObjectName(QStringLiteral("lblaTitol"));
-    title->setGeometry(rectFromTwips(kTitle));
-    title->setFont(arial({26.25, true, true}));
+    title->setObjectName(layout.title.name);
+    title->setGeometry(rectFromTwips(layout.title.twips));
+    title->setFont(arial(layout.title.font));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setColour(title, QPalette::WindowText, kRed);
+    setColour(title, QPalette::WindowText, layout.title.colour);
 
     const QCursor hand = handCursor(screenRatio(this));
-    auto link = [&](const QString &name, const QString &text, const QRect &twips) {
+    auto link = [&](const FavouritesLayout::Place &place, const QString &text) {
         auto *label = new ClickableLabel(text, m_client);
-        label->setObjectName(name);
-        label->setGeometry(rectFromTwips(twips));
-        label->setFont(arial({9.75, true, true}));
+        label->setObjectName(place.name);
+        label->setGeometry(rectFromTwips(place.twips));
+        label->setFont(arial(layout.linkFont));
         label->setCursor(hand);
-        setColour(label, QPalette::WindowText, kBlue);
+        setColour(label, QPalette::WindowText, layout.linkColour);
         return label;
     };
-    m_figureLink = link(QStringLiteral("Label1"), texts.figureLink, kFigureLink);
-    m_nameLink = link(QStringLiteral("Label2"), texts.nameLink, kNameLink);
+    m_figureLink = link(layout.figureLink, texts.figureLink);
+    m_nameLink = link(layout.nameLink, texts.nameLink);
     const AccessibleTexts &accessible = accessibleTexts(m_lang);
     m_figureLink->setAccessibleDescription(accessible.showsByFigure);
     m_nameLink->setAccessibleDescription(accessible.showsByName);
     m_figureMarker = new Marker(m_client);
-    m_figureMarker->setObjectName(QStringLiteral("Shape3"));
-    m_figureMarker->setGeometry(rectFromTwips(kFigureMarker));
+    m_figureMarker->setObjectName(layout.figureMarker.name);
+    m_figureMarker->setGeometry(rectFromTwips(layout.figureMarker.twips));
     m_nameMarker = new Marker(m_client);
-    m_nameMarker->setObjectName(QStringLiteral("Shape4"));
-    m_nameMarker->setGeometry(rectFromTwips(kNameMarker));
+    m_nameMarker->setObjectName(layout.nameMarker.name);
+    m_nameMarker->setGeometry(rectFromTwips(layout.nameMarker.twips));
     // Only the current mode's mark is shown: its name says which mode that is.
     m_figureMarker->setAccessibleName(accessible.figureModeMark);
     m_nameMarker->setAccessibleName(accessible.nameModeMark);
@@ -148,22 +218,18 @@ void FavouritesWindow::createControls()
 void FavouritesWindow::createFigurePanel()
 {
     const FavouritesTexts &texts = m_model->texts();
+    const FavouritesLayout &layout = favouritesLayout();
     m_figurePanel = new FigureCanvas(m_client);
     m_figurePanel->setObjectName(QStringLiteral("picfig"));
-    m_figurePanel->setGeometry(rectFromTwips(kPanel));
-    m_figurePanel->addFamilyOutline(Family::R, rectFromTwips(240, 480, 3855, 735),
-                                    kFigureOutlineWidth);
-    m_figurePanel->addFamilyOutline(Family::C, rectFromTwips(5160, 480, 3855, 735),
-                                    kFigureOutlineWidth);
-    m_figurePanel->addFamilyOutline(Family::T, {}, kFigureOutlineWidth,
-                                    polygonFromTwips({{2280, 1800}, {4200, 2760}, {240, 2760}}));
-    m_figurePanel->addFamilyOutline(Family::P, rectFromTwips(5160, 1800, 3840, 960),
-                                    kFigureOutlineWidth);
+    m_figurePanel->setGeometry(rectFromTwips(layout.panel));
+    for (const FamilyOutline &outline : layout.figureOutlines)
+        m_figurePanel->addFamilyOutline(outline.family, outline.area, outline.width,
+                                        outline.designed);
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
         auto *list = new NamedComboBox(m_figurePanel);
         list->setObjectName(QStringLiteral("Combo%1").arg(i + 1));
-        list->setGeometry(rectFromTwips(kLists[i]));
+        list->setGeometry(rectFromTwips(layout.lists[i]));
         list->setModel(m_model->list(family));
         list->setCurrentIndex(-1);
         // Rows of one height: the drop-down sizes itself without laying out every row.
@@ -174,7 +240,7 @@ void FavouritesWindow::createFigurePanel()
         m_lists[i] = list;
         auto *open = new QPushButton(texts.openButton, m_figurePanel);
         open->setObjectName(QStringLiteral("Command%1").arg(i + 1));
-        open->setGeometry(rectFromTwips(QRect(kOpenButtons[i], kOpenButtonSize)));
+        open->setGeometry(rectFromTwips(layout.openButtons[i]));
         open->setAccessibleName(accessibleTexts(m_lang).forFamily(texts.openButton, family));
         m_openButtons[i] = open;
     }
@@ -183,60 +249,54 @@ void FavouritesWindow::createFigurePanel()
 void FavouritesWindow::createNamePanel(const QCursor &hand)
 {
     const FavouritesTexts &texts = m_model->texts();
+    const FavouritesLayout &layout = favouritesLayout();
     m_namePanel = new FigureCanvas(m_client);
     m_namePanel->setObjectName(QStringLiteral("picnom"));
-    m_namePanel->setGeometry(rectFromTwips(kPanel));
+    m_namePanel->setGeometry(rectFromTwips(layout.panel));
 
     auto *prompt = new QLabel(texts.searchPrompt, m_namePanel);
-    prompt->setObjectName(QStringLiteral("Label4"));
-    prompt->setGeometry(rectFromTwips(kSearchPrompt));
-    prompt->setFont(arial({12, true}));
+    prompt->setObjectName(layout.searchPrompt.name);
+    prompt->setGeometry(rectFromTwips(layout.searchPrompt.twips));
+    prompt->setFont(arial(layout.searchPrompt.font));
     m_searchBox = new QLineEdit(m_namePanel);
-    m_searchBox->setObjectName(QStringLiteral("txtnom"));
-    m_searchBox->setGeometry(rectFromTwips(kSearchBox));
+    m_searchBox->setObjectName(layout.searchBox.name);
+    m_searchBox->setGeometry(rectFromTwips(layout.searchBox.twips));
     m_searchBox->setAccessibleName(texts.searchBoxName);
     m_searchButton = new QPushButton(texts.searchButton, m_namePanel);
-    m_searchButton->setObjectName(QStringLiteral("cmdbuscar"));
+    m_searchButton->setObjectName(layout.searchButton.name);
     m_searchButton->setToolTip(texts.searchTip);
-    m_searchButton->setGeometry(rectFromTwips(kSearchButton));
+    m_searchButton->setGeometry(rectFromTwips(layout.searchButton.twips));
 
-    auto pictureButton = [this](const QString &name, const QString &tip, const QIcon &icon,
-                                const QRect &twips) {
+    auto pictureButton = [this](const FavouritesLayout::Place &place, const QString &tip,
+                                const QIcon &icon) {
         auto *button = new QPushButton(m_namePanel);
-        button->setObjectName(name);
+        button->setObjectName(place.name);
         button->setToolTip(tip);
         button->setAccessibleName(tip);
         button->setIcon(icon);
         button->setIconSize(icon.availableSizes().value(0));
-        button->setGeometry(rectFromTwips(twips));
+        button->setGeometry(rectFromTwips(place.twips));
         return button;
     };
-    m_previous =
-        pictureButton(QStringLiteral("Command7"), texts.previousTip, stepIcon(false), kPrevious);
-    m_next = pictureButton(QStringLiteral("Command8"), texts.nextTip, stepIcon(true), kNext);
+    m_previous = pictureButton(layout.previous, texts.previousTip, stepIcon(false));
+    m_next = pictureButton(layout.next, texts.nextTip, stepIcon(true));
 
     const QIcon cross = deleteIcon();
     const AccessibleTexts &accessible = accessibleTexts(m_lang);
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
-        const int buttonTop = kDeleteTops[i];
-        m_namePanel->addFamilyOutline(family,
-                                      rectFromTwips(kRowOutlineLeft, buttonTop + 30,
-                                                    kRowOutlineRight - kRowOutlineLeft,
-                                                    kDeleteButton.height() - 60),
-                                      kRowOutlineWidth);
+        const FavouritesLayout::NameRow &row = layout.nameRows[i];
+        m_namePanel->addFamilyOutline(family, rectFromTwips(row.outline), layout.rowOutlineWidth);
         auto *label = new ClickableLabel(m_model->label(family), m_namePanel);
         label->setObjectName(QStringLiteral("lbladreca%1").arg(i + 1));
-        label->setGeometry(rectFromTwips(kLabelLeft, kLabelTops[i], kLabelWidth, kLabelHeight));
-        label->setFont(arial({9.75}));
+        label->setGeometry(rectFromTwips(row.label));
+        label->setFont(arial(layout.nameLabelFont));
         label->setCursor(hand);
-        setColour(label, QPalette::Window, kLightYellow);
+        setColour(label, QPalette::Window, layout.nameLabelBackground);
         label->setAccessibleDescription(accessible.figureDescription(family));
         label->setSpokenContext(accessible.family(family));
         m_nameLabels[i] = label;
-        m_deleteButtons[i] = pictureButton(
-            kDeleteNames[i], texts.deleteTip, cross,
-            QRect(kDeleteButton.left(), buttonTop, kDeleteButton.width(), kDeleteButton.height()));
+        m_deleteButtons[i] = pictureButton(row.deleteButton, texts.deleteTip, cross);
         m_deleteButtons[i]->setAccessibleName(accessible.forFamily(texts.deleteTip, family));
     }
 }
@@ -244,16 +304,17 @@ void FavouritesWindow::createNamePanel(const QCursor &hand)
 void FavouritesWindow::createNoEntriesPanel()
 {
     const FavouritesTexts &texts = m_model->texts();
+    const FavouritesLayout &layout = favouritesLayout();
     m_noEntriesPanel = new QWidget(m_client);
     m_noEntriesPanel->setObjectName(QStringLiteral("picnohay"));
-    m_noEntriesPanel->setGeometry(rectFromTwips(kPanel));
+    m_noEntriesPanel->setGeometry(rectFromTwips(layout.panel));
     m_noEntries = new QLabel(texts.noEntries, m_noEntriesPanel);
     m_noEntries->setObjectName(QStringLiteral("Label3"));
-    m_noEntries->setGeometry(rectFromTwips(
-        QRect(kNoEntriesAt.x(), kNoEntriesAt.y(), texts.noEntriesWidth, kNoEntriesHeight)));
-    m_noEntries->setFont(arial({48, true, true}));
+    m_noEntries->setGeometry(rectFromTwips(QRect(layout.noEntriesAt.x(), layout.noEntriesAt.y(),
+                                                 texts.noEntriesWidth, layout.noEntriesHeight)));
+    m_noEntries->setFont(arial(layout.noEntriesFont));
     m_noEntries->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setColour(m_noEntries, QPalette::WindowText, kDarkRed);
+    setColour(m_noEntries, QPalette::WindowText, layout.noEntriesColour);
 }
 
 void FavouritesWindow::createMenus()
