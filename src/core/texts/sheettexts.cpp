@@ -53,9 +53,6 @@ RegistersTexts spanishRegisters()
     t.printItemName = QStringLiteral("mnureg");
     t.documentName = QStringLiteral("Registros");
     t.labelPrefix = QStringLiteral("lblReg_Ad");
-    t.labels = {QRect(1560, 720, 4455, 375), QRect(1560, 1440, 4335, 375),
-                QRect(1560, 2160, 4335, 375), QRect(1560, 2880, 4455, 375)};
-    t.figuresTop = 120;
     t.instructions = {
         {QStringLiteral("Label5"), QStringLiteral("Muy Importante"), QRect(6960, 0, 1815, 375), PlacedText::Style::Heading},
         {QStringLiteral("Label1"), QStringLiteral("Elija la familia de figuras, junto a la misma está la "), QRect(6600, 480, 2415, 495)},
@@ -79,9 +76,6 @@ RegistersTexts englishRegisters()
     t.printItemName = QStringLiteral("mnuregisters");
     t.documentName = QStringLiteral("Registers");
     t.labelPrefix = QStringLiteral("lblaReg_Ad");
-    t.labels = {QRect(1560, 600, 7335, 375), QRect(1560, 1320, 7335, 375),
-                QRect(1560, 2040, 7335, 375), QRect(1560, 2760, 7335, 375)};
-    t.figuresTop = 0;
     t.printing = kEnglishPrinting;
     return t;
 }

@@ -56,8 +56,6 @@ struct SheetTexts {
 // The registers sheet of one twin: `frmReg_Cast` or `frmReg_Ang`.
 struct RegistersTexts : SheetTexts {
     QString labelPrefix;            // + 1..4
-    std::array<QRect, 4> labels;    // twips
-    int figuresTop;                 // the Spanish twin's figures stand 120 twips lower
     QList<PlacedText> instructions; // the Spanish twin's instruction panel, shown only
 };
 

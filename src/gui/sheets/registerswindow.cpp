@@ -18,7 +18,57 @@ namespace tessaron {
 
 namespace {
 
-constexpr int kOutlineWidth = 2;
+// Where the registers window's figures, registers and arrows stand, in twips,
+// and how the registers look. The Spanish twin's figures stand 120 twips lower,
+// and its registers are narrower, to leave room for its instructions.
+struct RegistersLayout {
+    std::array<FamilyOutline, 4> outlines; // pixels
+    std::array<QRect, 4> registers;
+    FontSpec registerFont;
+    QColor registerColour;
+    std::array<QRect, 2> arrows;
+};
+
+RegistersLayout layoutFor(int top, const std::array<QRect, 4> &registers)
+{
+    RegistersLayout l;
+    const int width = 2;
+    l.outlines = {{
+        {Family::R, rectFromTwips(120, 480 + top, 1215, 495), width},
+        {Family::C, rectFromTwips(120, 1200 + top, 1215, 495), width},
+        {Family::T,
+         {},
+         width,
+         polygonFromTwips({{720, 1920 + top}, {1320, 2400 + top}, {120, 2400 + top}})},
+        {Family::P,
+         {},
+         width,
+         polygonFromTwips({{480, 2760 + top},
+                           {960, 2760 + top},
+                           {1320, 2880 + top},
+                           {1320, 3000 + top},
+                           {960, 3120 + top},
+                           {480, 3120 + top},
+                           {120, 3000 + top},
+                           {120, 2880 + top}})},
+    }};
+    l.registers = registers;
+    l.registerFont = {11.25, true};
+    l.registerColour = kDarkBlue;
+    l.arrows = {QRect(6000, 360, 480, 480), QRect(6000, 1680, 480, 480)};
+    return l;
+}
+
+const RegistersLayout &registersLayout(Lang lang)
+{
+    static const RegistersLayout spanish =
+        layoutFor(120, {QRect(1560, 720, 4455, 375), QRect(1560, 1440, 4335, 375),
+                        QRect(1560, 2160, 4335, 375), QRect(1560, 2880, 4455, 375)});
+    static const RegistersLayout english =
+        layoutFor(0, {QRect(1560, 600, 7335, 375), QRect(1560, 1320, 7335, 375),
+                      QRect(1560, 2040, 7335, 375), QRect(1560, 2760, 7335, 375)});
+    return lang == Lang::Spanish ? spanish : english;
+}
 
 } // namespace
 
@@ -36,30 +86,19 @@ void RegistersWindow::createControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    const int top = texts.figuresTop;
-    client->addFamilyOutline(Family::R, rectFromTwips(120, 480 + top, 1215, 495), kOutlineWidth);
-    client->addFamilyOutline(Family::C, rectFromTwips(120, 1200 + top, 1215, 495), kOutlineWidth);
-    client->addFamilyOutline(
-        Family::T, {}, kOutlineWidth,
-        polygonFromTwips({{720, 1920 + top}, {1320, 2400 + top}, {120, 2400 + top}}));
-    client->addFamilyOutline(Family::P, {}, kOutlineWidth,
-                             polygonFromTwips({{480, 2760 + top},
-                                               {960, 2760 + top},
-                                               {1320, 2880 + top},
-                                               {1320, 3000 + top},
-                                               {960, 3120 + top},
-                                               {480, 3120 + top},
-                                               {120, 3000 + top},
-                                               {120, 2880 + top}}));
+    const RegistersLayout &layout = registersLayout(lang());
+    for (const FamilyOutline &outline : layout.outlines)
+        client->addFamilyOutline(outline.family, outline.area, outline.width, outline.designed);
 
     const QStringList registers = model()->registers();
     for (std::size_t i = 0; i < m_registers.size(); ++i) {
         // One line at the designed size: a long register shows what fits its
         // box, and the page prints it in full.
-        auto *label = new SheetText(registers.value(int(i)), rectFromTwips(texts.labels[i]),
-                                    arial({11.25, true}), SheetText::Layout::OneLineKept, client);
+        auto *label =
+            new SheetText(registers.value(int(i)), rectFromTwips(layout.registers[i]),
+                          arial(layout.registerFont), SheetText::Layout::OneLineKept, client);
         label->setObjectName(texts.labelPrefix + QString::number(i + 1));
-        setColour(label, QPalette::WindowText, kDarkBlue);
+        setColour(label, QPalette::WindowText, layout.registerColour);
         m_registers[i] = label;
     }
     createInstructions(client);
@@ -96,10 +135,11 @@ void RegistersWindow::createInstructions(QWidget *client)
 
     const qreal ratio = screenRatio(this);
     const QPixmap arrow = stepIcon(true).pixmap(QSize(32, 24), ratio);
-    for (const auto &[name, top] : {std::pair{"Image1", 360}, std::pair{"Image2", 1680}}) {
+    const RegistersLayout &layout = registersLayout(lang());
+    for (std::size_t i = 0; i < layout.arrows.size(); ++i) {
         auto *image = new QLabel(client);
-        image->setObjectName(QString::fromLatin1(name));
-        image->setGeometry(rectFromTwips(6000, top, 480, 480));
+        image->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        image->setGeometry(rectFromTwips(layout.arrows[i]));
         image->setAlignment(Qt::AlignCenter);
         image->setPixmap(arrow);
     }
