@@ -24,21 +24,6 @@ constexpr int kBoxWidth = 2175;
 constexpr int kBoxHeight = 1215;
 constexpr std::array<int, 4> kBoxTops{0, 1320, 2640, 3960};
 
-void outline(QPainter &p, int width)
-{
-    QPen pen(Qt::black, width);
-    pen.setJoinStyle(Qt::MiterJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-}
-
-// A shape's border lies inside its bounds, as a control's outline does.
-QRectF inside(const QRect &twips, int width)
-{
-    const qreal inset = width / 2.0;
-    return QRectF(rectFromTwips(twips)).adjusted(inset, inset, -inset, -inset);
-}
-
 void drawLargeFigures(QPainter &p)
 {
     drawFamilyOutline(p, {Family::R, rectFromTwips(120, 480, 1575, 495), kLargeOutline});
@@ -86,18 +71,19 @@ void drawBoxes(QPainter &p)
         p.drawRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5));
         p.save();
         p.translate(frame.topLeft());
-        outline(p, kSmallOutline);
+        setOutlinePen(p, kSmallOutline);
         switch (box) {
         case 0:
-            p.drawRect(inside(QRect(120, 120, 855, 375), kSmallOutline));
-            p.drawRect(inside(QRect(1320, 120, 495, 375), kSmallOutline));
+            p.drawRect(insideBorder(rectFromTwips(QRect(120, 120, 855, 375)), kSmallOutline));
+            p.drawRect(insideBorder(rectFromTwips(QRect(1320, 120, 495, 375)), kSmallOutline));
             p.drawPolygon(polygonFromTwips({{1080, 960}, {1320, 720}, {1800, 720}, {2040, 960}}));
             p.drawPolygon(polygonFromTwips({{480, 600}, {840, 840}, {480, 1080}, {120, 840}}));
             break;
         case 1: {
-            p.drawEllipse(inside(QRect(120, 120, 1095, 375), kSmallOutline));
+            p.drawEllipse(insideBorder(rectFromTwips(QRect(120, 120, 1095, 375)), kSmallOutline));
             // A circle in its box: as wide as the box is high, in the middle.
-            const QRectF circleBox = inside(QRect(1440, 120, 615, 495), kSmallOutline);
+            const QRectF circleBox =
+                insideBorder(rectFromTwips(QRect(1440, 120, 615, 495)), kSmallOutline);
             const qreal d = std::min(circleBox.width(), circleBox.height());
             p.drawEllipse(QRectF(circleBox.center() - QPointF(d / 2, d / 2), QSizeF(d, d)));
             p.setPen(QPen(Qt::black, 1.5));

@@ -6,21 +6,6 @@ namespace tessaron {
 
 namespace {
 
-void setOutlinePen(QPainter &painter, int width)
-{
-    QPen pen(Qt::black, width);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-}
-
-// A shape's border lies inside its bounds, as the outline of a control does.
-QRectF insideBorder(const QRect &rect, int width)
-{
-    const qreal inset = width / 2.0;
-    return QRectF(rect).adjusted(inset, inset, -inset, -inset);
-}
-
 // The family's figure drawn with lines, fitted to `area`.
 QPolygon fittedLines(Family family, const QRect &area)
 {
@@ -38,6 +23,21 @@ QPolygon fittedLines(Family family, const QRect &area)
 }
 
 } // namespace
+
+void setOutlinePen(QPainter &painter, int width)
+{
+    QPen pen(Qt::black, width);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+}
+
+// A shape's border lies inside its bounds, as the outline of a control does.
+QRectF insideBorder(const QRect &rect, int width)
+{
+    const qreal inset = width / 2.0;
+    return QRectF(rect).adjusted(inset, inset, -inset, -inset);
+}
 
 void drawFamilyOutline(QPainter &painter, const FamilyOutline &outline)
 {

@@ -24,6 +24,10 @@ struct FamilyOutline {
 
 // The one place a family's outline is drawn, on a window or on a page, in black.
 void drawFamilyOutline(QPainter &painter, const FamilyOutline &outline);
+// The black, mitred pen of an outline `width` pixels wide, with no fill.
+void setOutlinePen(QPainter &painter, int width);
+// The rectangle whose border, `width` wide, lies inside `rect`, as a control's does.
+QRectF insideBorder(const QRect &rect, int width);
 
 // The background of a window, on which family outlines and plain frames are
 // drawn beneath the controls.
