@@ -12,9 +12,6 @@ FavouritesTexts spanish()
     t.helpFile = QStringLiteral("ayuda.hlp");
     t.helpTopic = 200;
     t.sizable = false;
-    t.clientWidth = 9240;
-    t.clientHeight = 4980;
-    t.noEntriesWidth = 8655;
     t.figureLink = QStringLiteral("Buscar por figuras");
     t.nameLink = QStringLiteral("Buscar por nombre");
     t.openButton = QStringLiteral("buscar direccion");
@@ -52,9 +49,6 @@ FavouritesTexts english()
     t.helpFile = QStringLiteral("help.hlp");
     t.helpTopic = 202;
     t.sizable = true;
-    t.clientWidth = 9210;
-    t.clientHeight = 4950;
-    t.noEntriesWidth = 9015;
     t.figureLink = QStringLiteral("Search by shape");
     t.nameLink = QStringLiteral("Search by name");
     t.openButton = QStringLiteral("Search adress");

@@ -15,10 +15,7 @@ struct FavouritesTexts {
     QString caption;
     QString helpFile;
     int helpTopic;
-    bool sizable;    // the English twin's border can be resized; no control moves
-    int clientWidth; // twips
-    int clientHeight;
-    int noEntriesWidth; // twips: Label3's width
+    bool sizable; // the English twin's border can be resized; no control moves
     QString figureLink;
     QString nameLink;
     QString openButton;

@@ -46,19 +46,17 @@ RegistersTexts spanishRegisters()
     RegistersTexts t;
     t.windowName = QStringLiteral("frmReg_Cast");
     t.caption = QStringLiteral("Nombre a registrar, por figura.");
-    t.clientWidth = 9135;
-    t.clientHeight = 3570;
     t.helpTopic = 100;
     t.printItem = QStringLiteral("&Imprimir los registros");
     t.printItemName = QStringLiteral("mnureg");
     t.documentName = QStringLiteral("Registros");
     t.labelPrefix = QStringLiteral("lblReg_Ad");
     t.instructions = {
-        {QStringLiteral("Label5"), QStringLiteral("Muy Importante"), QRect(6960, 0, 1815, 375), PlacedText::Style::Heading},
-        {QStringLiteral("Label1"), QStringLiteral("Elija la familia de figuras, junto a la misma está la "), QRect(6600, 480, 2415, 495)},
-        {QStringLiteral("Label2"), QStringLiteral("URL del dominio a Registrar."), QRect(6600, 960, 2175, 495), PlacedText::Style::Emphasis},
-        {QStringLiteral("Label3"), QStringLiteral("Si posteriormente, da su web de alta en buscadores,"), QRect(6600, 1800, 2535, 495)},
-        {QStringLiteral("Label4"), QStringLiteral("tendrá que entrar esta misma URL."), QRect(6600, 2280, 2415, 615), PlacedText::Style::Emphasis},
+        {QStringLiteral("Label5"), QStringLiteral("Muy Importante")},
+        {QStringLiteral("Label1"), QStringLiteral("Elija la familia de figuras, junto a la misma está la ")},
+        {QStringLiteral("Label2"), QStringLiteral("URL del dominio a Registrar.")},
+        {QStringLiteral("Label3"), QStringLiteral("Si posteriormente, da su web de alta en buscadores,")},
+        {QStringLiteral("Label4"), QStringLiteral("tendrá que entrar esta misma URL.")},
     };
     t.printing = kSpanishPrinting;
     return t;
@@ -69,8 +67,6 @@ RegistersTexts englishRegisters()
     RegistersTexts t;
     t.windowName = QStringLiteral("frmReg_Ang");
     t.caption = QStringLiteral("Name to register, by shape.");
-    t.clientWidth = 9105;
-    t.clientHeight = 3450;
     t.helpTopic = 101;
     t.printItem = QStringLiteral("&Print the registers");
     t.printItemName = QStringLiteral("mnuregisters");
@@ -85,25 +81,22 @@ SymbologyTexts spanishSymbology()
     SymbologyTexts t;
     t.windowName = QStringLiteral("frmSimb_Cast");
     t.caption = QStringLiteral("Simbologia");
-    t.clientWidth = 6465;
-    t.clientHeight = 5265;
-    t.greyBackground = true;
     t.helpTopic = 400;
     t.printItem = QStringLiteral("&Imprimir la ventana.");
     t.printItemName = QStringLiteral("mnuimprsimb");
     t.documentName = QStringLiteral("Simbologia");
     t.examples = {
-        {QStringLiteral("Label6"), QStringLiteral("www.nombre.com"), QRect(240, 600, 1335, 255)},
-        {QStringLiteral("Label7"), QStringLiteral("www.nombre.com"), QRect(240, 1800, 1335, 255)},
-        {QStringLiteral("Label5_2"), QStringLiteral("www."), QRect(720, 3120, 495, 255)},
-        {QStringLiteral("Label5_0"), QStringLiteral("nombre.com"), QRect(480, 3360, 975, 255)},
-        {QStringLiteral("Label5_1"), QStringLiteral("www.nombre.com"), QRect(240, 4560, 1335, 255)},
+        {QStringLiteral("Label6"), QStringLiteral("www.nombre.com")},
+        {QStringLiteral("Label7"), QStringLiteral("www.nombre.com")},
+        {QStringLiteral("Label5_2"), QStringLiteral("www.")},
+        {QStringLiteral("Label5_0"), QStringLiteral("nombre.com")},
+        {QStringLiteral("Label5_1"), QStringLiteral("www.nombre.com")},
     };
     t.explanations = {
-        {QStringLiteral("Label1"), QStringLiteral("<-- Este dominio puede estar inscrito en poligonos de cuatro lados. Ejemplo : -->"), QRect(1920, 360, 2175, 615)},
-        {QStringLiteral("Label2"), QStringLiteral("<-- Este dominio puede estar inscrito en figuras de trazo circular o elíptico. Ejemplo : -->"), QRect(1920, 1560, 2175, 735)},
-        {QStringLiteral("Label3"), QStringLiteral("<-- Este dominio puede estar inscrito en polígonos de tres lados. Ejemplo : -->"), QRect(1920, 2880, 2175, 615)},
-        {QStringLiteral("Label4"), QStringLiteral("<-- Este dominio puede estar inscrito en polígonos de más de cuatro lados. Ejemplo : -->"), QRect(1920, 4320, 2055, 975)},
+        {QStringLiteral("Label1"), QStringLiteral("<-- Este dominio puede estar inscrito en poligonos de cuatro lados. Ejemplo : -->")},
+        {QStringLiteral("Label2"), QStringLiteral("<-- Este dominio puede estar inscrito en figuras de trazo circular o elíptico. Ejemplo : -->")},
+        {QStringLiteral("Label3"), QStringLiteral("<-- Este dominio puede estar inscrito en polígonos de tres lados. Ejemplo : -->")},
+        {QStringLiteral("Label4"), QStringLiteral("<-- Este dominio puede estar inscrito en polígonos de más de cuatro lados. Ejemplo : -->")},
     };
     t.printing = kSpanishPrinting;
     return t;
@@ -114,25 +107,22 @@ SymbologyTexts englishSymbology()
     SymbologyTexts t;
     t.windowName = QStringLiteral("frmSimb_Ang");
     t.caption = QStringLiteral("Simbology");
-    t.clientWidth = 6450;
-    t.clientHeight = 5250;
-    t.greyBackground = false;
     t.helpTopic = 404;
     t.printItem = QStringLiteral("&Print this window");
     t.printItemName = QStringLiteral("mnuPrint");
     t.documentName = QStringLiteral("Simbology");
     t.examples = {
-        {QStringLiteral("Label6"), QStringLiteral("www.name.com"), QRect(360, 600, 1215, 255)},
-        {QStringLiteral("Label7"), QStringLiteral("www.name.com"), QRect(360, 1800, 1215, 255)},
-        {QStringLiteral("Label5_2"), QStringLiteral("www."), QRect(720, 3120, 495, 255)},
-        {QStringLiteral("Label5_0"), QStringLiteral("name.com"), QRect(600, 3360, 735, 255)},
-        {QStringLiteral("Label5_1"), QStringLiteral("www.name.com"), QRect(360, 4560, 1215, 255)},
+        {QStringLiteral("Label6"), QStringLiteral("www.name.com")},
+        {QStringLiteral("Label7"), QStringLiteral("www.name.com")},
+        {QStringLiteral("Label5_2"), QStringLiteral("www.")},
+        {QStringLiteral("Label5_0"), QStringLiteral("name.com")},
+        {QStringLiteral("Label5_1"), QStringLiteral("www.name.com")},
     };
     t.explanations = {
-        {QStringLiteral("Label1"), QStringLiteral("<-- This domain can be inscribed in polygons of four sides. Example : -->"), QRect(1920, 360, 2175, 615)},
-        {QStringLiteral("Label2"), QStringLiteral("<--This domain can be inscribed in line figures to circulate or elliptic. Example: -->"), QRect(1800, 1560, 2295, 735)},
-        {QStringLiteral("Label3"), QStringLiteral("<--This domain can be inscribed in polygons of three sides. Example: -->"), QRect(1920, 2880, 2175, 615)},
-        {QStringLiteral("Label4"), QStringLiteral("<--This domain can be inscribed in polygons of more than four sides. Example: -->"), QRect(1920, 4320, 2055, 735)},
+        {QStringLiteral("Label1"), QStringLiteral("<-- This domain can be inscribed in polygons of four sides. Example : -->")},
+        {QStringLiteral("Label2"), QStringLiteral("<--This domain can be inscribed in line figures to circulate or elliptic. Example: -->")},
+        {QStringLiteral("Label3"), QStringLiteral("<--This domain can be inscribed in polygons of three sides. Example: -->")},
+        {QStringLiteral("Label4"), QStringLiteral("<--This domain can be inscribed in polygons of more than four sides. Example: -->")},
     };
     t.printing = kEnglishPrinting;
     return t;
@@ -140,6 +130,15 @@ SymbologyTexts englishSymbology()
 // clang-format on
 
 } // namespace
+
+QString textNamed(const QList<NamedText> &texts, QStringView name)
+{
+    for (const NamedText &named : texts) {
+        if (named.name == name)
+            return named.text;
+    }
+    return {};
+}
 
 const RegistersTexts &registersTexts(Lang lang)
 {

@@ -3,7 +3,6 @@
 #include "core/texts/lang.h"
 
 #include <QList>
-#include <QRect>
 #include <QString>
 
 #include <array>
@@ -28,24 +27,16 @@ struct PrintTexts {
     QString isAFolder;
 };
 
-// A text of a sheet at its place (twips).
-struct PlacedText {
-    // How a text of a sheet's panel stands out: a heading, the plain text, or the
-    // half of a sentence that the reader must act on.
-    enum class Style { Plain, Heading, Emphasis };
-
+// A text of a sheet, and the name of the control that shows it.
+struct NamedText {
     QString name;
     QString text;
-    QRect twips;
-    Style style = Style::Plain;
 };
 
 // What both sheets have: the window, its one print command and its help topic.
 struct SheetTexts {
     QString windowName;
     QString caption;
-    int clientWidth; // twips
-    int clientHeight;
     int helpTopic;
     QString printItem;
     QString printItemName;
@@ -55,16 +46,18 @@ struct SheetTexts {
 
 // The registers sheet of one twin: `frmReg_Cast` or `frmReg_Ang`.
 struct RegistersTexts : SheetTexts {
-    QString labelPrefix;            // + 1..4
-    QList<PlacedText> instructions; // the Spanish twin's instruction panel, shown only
+    QString labelPrefix;           // + 1..4
+    QList<NamedText> instructions; // the Spanish twin's instruction panel, shown only
 };
 
 // The symbology sheet of one twin: `frmSimb_Cast` or `frmSimb_Ang`.
 struct SymbologyTexts : SheetTexts {
-    bool greyBackground;            // the Spanish twin's; the English twin's is the button face
-    QList<PlacedText> examples;     // inside the large figures
-    QList<PlacedText> explanations; // the middle column, word-wrapped
+    QList<NamedText> examples;     // inside the large figures
+    QList<NamedText> explanations; // the middle column
 };
+
+// The text of the control `name`; empty where there is none.
+[[nodiscard]] QString textNamed(const QList<NamedText> &texts, QStringView name);
 
 [[nodiscard]] const RegistersTexts &registersTexts(Lang lang);
 [[nodiscard]] const SymbologyTexts &symbologyTexts(Lang lang);

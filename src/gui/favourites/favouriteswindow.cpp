@@ -28,6 +28,7 @@ namespace {
 // Where the favourites window's controls stand, in twips, and how they look;
 // the contents of a panel stand within their panel.
 struct FavouritesLayout {
+    QSize client; // pixels
     struct Label {
         QString name;
         QRect twips;
@@ -69,16 +70,17 @@ struct FavouritesLayout {
     std::array<NameRow, 4> nameRows;
     FontSpec nameLabelFont;
     QColor nameLabelBackground;
-    // The panel shown when the store has no entries; its width from the texts.
-    QPoint noEntriesAt;
-    int noEntriesHeight;
+    // The panel shown when the store has no entries; each twin's text has a
+    // width of its own.
+    QRect noEntries;
     FontSpec noEntriesFont;
     QColor noEntriesColour;
 };
 
-FavouritesLayout makeLayout()
+FavouritesLayout makeLayout(QSize clientTwips, int noEntriesWidth)
 {
     FavouritesLayout l;
+    l.client = rectFromTwips(QRect(QPoint(0, 0), clientTwips)).size();
     l.title = {QStringLiteral("lblaTitol"), QRect(240, 120, 8775, 735), {26.25, true, true}, kRed};
     l.figureLink = {QStringLiteral("Label1"), QRect(2400, 1080, 1815, 255)};
     l.nameLink = {QStringLiteral("Label2"), QRect(4920, 1080, 1815, 255)};
@@ -117,17 +119,17 @@ FavouritesLayout makeLayout()
     }
     l.nameLabelFont = {9.75};
     l.nameLabelBackground = kLightYellow;
-    l.noEntriesAt = QPoint(120, 840);
-    l.noEntriesHeight = 1695;
+    l.noEntries = QRect(120, 840, noEntriesWidth, 1695);
     l.noEntriesFont = {48, true, true};
     l.noEntriesColour = kDarkRed;
     return l;
 }
 
-const FavouritesLayout &favouritesLayout()
+const FavouritesLayout &favouritesLayout(Lang lang)
 {
-    static const FavouritesLayout layout = makeLayout();
-    return layout;
+    static const FavouritesLayout spanish = makeLayout(QSize(9240, 4980), 8655);
+    static const FavouritesLayout english = makeLayout(QSize(9210, 4950), 9015);
+    return lang == Lang::Spanish ? spanish : english;
 }
 
 // A mode marker: a small filled circle.
@@ -169,7 +171,7 @@ void FavouritesWindow::createControls()
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
 
-    const FavouritesLayout &layout = favouritesLayout();
+    const FavouritesLayout &layout = favouritesLayout(m_lang);
     auto *title = new QLabel(QStringLiteral("Tessaron"), m_client);
     title->setObjectName(layout.title.name);
     title->setGeometry(rectFromTwips(layout.title.twips));
@@ -218,7 +220,7 @@ void FavouritesWindow::createControls()
 void FavouritesWindow::createFigurePanel()
 {
     const FavouritesTexts &texts = m_model->texts();
-    const FavouritesLayout &layout = favouritesLayout();
+    const FavouritesLayout &layout = favouritesLayout(m_lang);
     m_figurePanel = new FigureCanvas(m_client);
     m_figurePanel->setObjectName(QStringLiteral("picfig"));
     m_figurePanel->setGeometry(rectFromTwips(layout.panel));
@@ -249,7 +251,7 @@ void FavouritesWindow::createFigurePanel()
 void FavouritesWindow::createNamePanel(const QCursor &hand)
 {
     const FavouritesTexts &texts = m_model->texts();
-    const FavouritesLayout &layout = favouritesLayout();
+    const FavouritesLayout &layout = favouritesLayout(m_lang);
     m_namePanel = new FigureCanvas(m_client);
     m_namePanel->setObjectName(QStringLiteral("picnom"));
     m_namePanel->setGeometry(rectFromTwips(layout.panel));
@@ -304,14 +306,13 @@ void FavouritesWindow::createNamePanel(const QCursor &hand)
 void FavouritesWindow::createNoEntriesPanel()
 {
     const FavouritesTexts &texts = m_model->texts();
-    const FavouritesLayout &layout = favouritesLayout();
+    const FavouritesLayout &layout = favouritesLayout(m_lang);
     m_noEntriesPanel = new QWidget(m_client);
     m_noEntriesPanel->setObjectName(QStringLiteral("picnohay"));
     m_noEntriesPanel->setGeometry(rectFromTwips(layout.panel));
     m_noEntries = new QLabel(texts.noEntries, m_noEntriesPanel);
     m_noEntries->setObjectName(QStringLiteral("Label3"));
-    m_noEntries->setGeometry(rectFromTwips(QRect(layout.noEntriesAt.x(), layout.noEntriesAt.y(),
-                                                 texts.noEntriesWidth, layout.noEntriesHeight)));
+    m_noEntries->setGeometry(rectFromTwips(layout.noEntries));
     m_noEntries->setFont(arial(layout.noEntriesFont));
     m_noEntries->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setColour(m_noEntries, QPalette::WindowText, layout.noEntriesColour);
@@ -376,7 +377,7 @@ void FavouritesWindow::connectSignals()
 void FavouritesWindow::load()
 {
     const FavouritesTexts &texts = m_model->texts();
-    const QSize client = rectFromTwips(0, 0, texts.clientWidth, texts.clientHeight).size();
+    const QSize client = favouritesLayout(m_lang).client;
     const QSize outer(client.width(), client.height() + menuBar()->sizeHint().height());
     // The sizable twin may be made smaller as well as larger: its controls stay
     // where they are, and a smaller window shows less of them.

@@ -27,7 +27,6 @@ MainLayout layoutFor(const MainWindowTexts &t)
 {
     MainLayout l;
     l.client = QRect(0, 0, 9285, 4995);
-    l.outlineWidth = 3;
     const auto centredTop = Qt::AlignHCenter | Qt::AlignTop;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     // clang-format off
@@ -71,13 +70,15 @@ MainLayout layoutFor(const MainWindowTexts &t)
         {QStringLiteral("Command6"), QRect(1440, 4560, 1575, 255)},
         {QStringLiteral("Command7"), QRect(6360, 4560, 1575, 255)},
     }};
+    const int outlineWidth = 3;
     // clang-format off
     l.outlines = {{
-        {Family::R, QRect(120, 2160, 4095, 735), {}},
-        {Family::C, QRect(5040, 2160, 4095, 735), {}},
-        {Family::T, {}, polygonFromTwips({{0, 4440}, {2280, 3480}, {4440, 4440}})},
-        {Family::P, {}, polygonFromTwips({{5040, 3840}, {5040, 4080}, {6360, 4440}, {7920, 4440},
-                                          {9120, 4080}, {9120, 3840}, {7920, 3480}, {6360, 3480}})},
+        {Family::R, rectFromTwips(120, 2160, 4095, 735), outlineWidth},
+        {Family::C, rectFromTwips(5040, 2160, 4095, 735), outlineWidth},
+        {Family::T, {}, outlineWidth, polygonFromTwips({{0, 4440}, {2280, 3480}, {4440, 4440}})},
+        {Family::P, {}, outlineWidth,
+         polygonFromTwips({{5040, 3840}, {5040, 4080}, {6360, 4440}, {7920, 4440},
+                           {9120, 4080}, {9120, 3840}, {7920, 3480}, {6360, 3480}})},
     }};
     // clang-format on
     return l;

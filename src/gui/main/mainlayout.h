@@ -1,12 +1,11 @@
 #pragma once
 
-#include "core/coding/figurecoding.h"
 #include "core/texts/lang.h"
+#include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 
 #include <QColor>
 #include <QList>
-#include <QPolygon>
 #include <QRect>
 #include <QString>
 
@@ -31,15 +30,6 @@ struct MainLayout {
         QString name;
         QRect twips;
     };
-    // A family's outline: the rectangle and the ellipse fill `twips`; the
-    // triangle and the many-sided figure are drawn through `designed` (closed, in
-    // pixels), the points this window's figures were drawn with.
-    struct Outline {
-        Family family;
-        QRect twips;
-        QPolygon designed;
-    };
-
     // A figure label with the "www." and ".com" labels at its sides, which stand
     // over its edges: they are made after it.
     struct FigureRow {
@@ -49,7 +39,6 @@ struct MainLayout {
     };
 
     QRect client;
-    int outlineWidth;
     QList<Label> labels;
     QRect nameBox;
     FontSpec nameBoxFont;
@@ -62,7 +51,7 @@ struct MainLayout {
     Button registers;
     Button symbology;
     std::array<Button, 4> saveButtons;
-    std::array<Outline, 4> outlines;
+    std::array<FamilyOutline, 4> outlines; // pixels
 };
 
 [[nodiscard]] const MainLayout &mainLayout(Lang lang);

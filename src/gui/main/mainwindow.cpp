@@ -93,9 +93,8 @@ void MainWindow::createControls()
         staticLabel(row.com);
     }
 
-    for (const MainLayout::Outline &outline : layout.outlines)
-        m_canvas->addFamilyOutline(outline.family, rectFromTwips(outline.twips),
-                                   layout.outlineWidth, outline.designed);
+    for (const FamilyOutline &outline : layout.outlines)
+        m_canvas->addFamilyOutline(outline.family, outline.area, outline.width, outline.designed);
 
     auto button = [this](const MainLayout::Button &place, const QString &text, const QString &tip) {
         auto *b = new QPushButton(text, m_canvas);

@@ -1,10 +1,14 @@
 #include "gui/sheets/registerspage.h"
 
+#include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QPolygonF>
+#include <QTransform>
+
+#include <array>
 
 namespace tessaron {
 
@@ -12,12 +16,28 @@ namespace {
 
 constexpr double kLinePoints = 0.75;
 
+// The page's figures and where each register's top left stands, in centimetres.
+struct PageRow {
+    FamilyFigure figure;
+    QPointF registerAt;
+};
+
+// clang-format off
+const std::array<PageRow, 4> kRows{{
+    {{Family::R, QRectF(1.5, 1.5, 2.5, 1.0)}, QPointF(4.5, 1.75)},
+    {{Family::C, QRectF(1.5, 3.375, 2.5, 1.25)}, QPointF(4.5, 3.75)},
+    {{Family::T, {}, QPolygonF({{1.5, 6.5}, {2.75, 5.5}, {4.0, 6.5}})}, QPointF(4.5, 5.75)},
+    {{Family::P, {}, QPolygonF({{1.5, 7.85}, {2.33, 7.5}, {3.16, 7.5}, {4.0, 7.85},
+                                {4.0, 8.15}, {3.16, 8.5}, {2.33, 8.5}, {1.5, 8.15}})},
+     QPointF(4.5, 7.75)},
+}};
+// clang-format on
+
 } // namespace
 
 void drawRegistersPage(QPainter &painter, double dotsPerInch, const QStringList &registers)
 {
     const double cm = dotsPerInch / 2.54;
-    const auto at = [cm](double x, double y) { return QPointF(x * cm, y * cm); };
     QFont font = letterForLetter(QFont());
     font.setPointSize(12);
     painter.setFont(font);
@@ -26,18 +46,15 @@ void drawRegistersPage(QPainter &painter, double dotsPerInch, const QStringList 
     painter.setBrush(Qt::NoBrush);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    painter.drawRect(QRectF(at(1.5, 1.5), at(4.0, 2.5)));
-    painter.drawEllipse(at(2.75, 4.0), 1.25 * cm, 0.625 * cm);
-    painter.drawPolygon(QPolygonF{at(1.5, 6.5), at(2.75, 5.5), at(4.0, 6.5)});
-    painter.drawPolygon(QPolygonF{at(1.5, 7.85), at(2.33, 7.5), at(3.16, 7.5), at(4.0, 7.85),
-                                  at(4.0, 8.15), at(3.16, 8.5), at(2.33, 8.5), at(1.5, 8.15)});
-
-    // Each register on one line with its top left at x 4.5 cm: it runs on in full.
-    const double tops[] = {1.75, 3.75, 5.75, 7.75};
-    for (int i = 0; i < 4; ++i) {
-        painter.drawText(QRectF(at(4.5, tops[i]), QSizeF(0, 0)),
+    const QTransform toPage = QTransform::fromScale(cm, cm);
+    // Each register on one line: it runs on in full.
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const FamilyFigure &figure = kRows[i].figure;
+        drawFamilyFigure(painter,
+                         {figure.family, toPage.mapRect(figure.shape), toPage.map(figure.lines)});
+        painter.drawText(QRectF(toPage.map(kRows[i].registerAt), QSizeF(0, 0)),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-                         registers.value(i));
+                         registers.value(int(i)));
     }
 }
 

@@ -18,20 +18,32 @@ namespace tessaron {
 
 namespace {
 
-// Where the registers window's figures, registers and arrows stand, in twips,
-// and how the registers look. The Spanish twin's figures stand 120 twips lower,
-// and its registers are narrower, to leave room for its instructions.
+// Where the registers window's figures, registers, instructions and arrows
+// stand, in twips, and how they look. The Spanish twin's figures stand 120 twips
+// lower, and its registers are narrower, to leave room for its instructions.
 struct RegistersLayout {
+    // How an instruction stands out: a heading, the plain text, or the half of a
+    // sentence that the reader must act on.
+    enum class Style { Plain, Heading, Emphasis };
+    struct Instruction {
+        QString name; // its text's
+        QRect twips;
+        Style style = Style::Plain;
+    };
+
+    QSize client;                          // pixels
     std::array<FamilyOutline, 4> outlines; // pixels
     std::array<QRect, 4> registers;
     FontSpec registerFont;
     QColor registerColour;
+    QList<Instruction> instructions; // with the arrows, only where there are any
     std::array<QRect, 2> arrows;
 };
 
-RegistersLayout layoutFor(int top, const std::array<QRect, 4> &registers)
+RegistersLayout layoutFor(QSize clientTwips, int top, const std::array<QRect, 4> &registers)
 {
     RegistersLayout l;
+    l.client = rectFromTwips(QRect(QPoint(0, 0), clientTwips)).size();
     const int width = 2;
     l.outlines = {{
         {Family::R, rectFromTwips(120, 480 + top, 1215, 495), width},
@@ -59,14 +71,29 @@ RegistersLayout layoutFor(int top, const std::array<QRect, 4> &registers)
     return l;
 }
 
+RegistersLayout spanishLayout()
+{
+    using Style = RegistersLayout::Style;
+    RegistersLayout l = layoutFor(QSize(9135, 3570), 120,
+                                  {QRect(1560, 720, 4455, 375), QRect(1560, 1440, 4335, 375),
+                                   QRect(1560, 2160, 4335, 375), QRect(1560, 2880, 4455, 375)});
+    l.instructions = {
+        {QStringLiteral("Label5"), QRect(6960, 0, 1815, 375), Style::Heading},
+        {QStringLiteral("Label1"), QRect(6600, 480, 2415, 495)},
+        {QStringLiteral("Label2"), QRect(6600, 960, 2175, 495), Style::Emphasis},
+        {QStringLiteral("Label3"), QRect(6600, 1800, 2535, 495)},
+        {QStringLiteral("Label4"), QRect(6600, 2280, 2415, 615), Style::Emphasis},
+    };
+    return l;
+}
+
 const RegistersLayout &registersLayout(Lang lang)
 {
-    static const RegistersLayout spanish =
-        layoutFor(120, {QRect(1560, 720, 4455, 375), QRect(1560, 1440, 4335, 375),
-                        QRect(1560, 2160, 4335, 375), QRect(1560, 2880, 4455, 375)});
+    static const RegistersLayout spanish = spanishLayout();
     static const RegistersLayout english =
-        layoutFor(0, {QRect(1560, 600, 7335, 375), QRect(1560, 1320, 7335, 375),
-                      QRect(1560, 2040, 7335, 375), QRect(1560, 2760, 7335, 375)});
+        layoutFor(QSize(9105, 3450), 0,
+                  {QRect(1560, 600, 7335, 375), QRect(1560, 1320, 7335, 375),
+                   QRect(1560, 2040, 7335, 375), QRect(1560, 2760, 7335, 375)});
     return lang == Lang::Spanish ? spanish : english;
 }
 
@@ -76,7 +103,7 @@ RegistersWindow::RegistersWindow(Lang lang, const AppContext &context)
     : SheetWindow(lang, context, registersTexts(lang))
 {
     createControls();
-    place();
+    place(registersLayout(lang).client);
 }
 
 void RegistersWindow::createControls()
@@ -111,7 +138,8 @@ void RegistersWindow::createControls()
 void RegistersWindow::createInstructions(QWidget *client)
 {
     const RegistersTexts &texts = registersTexts(lang());
-    if (texts.instructions.isEmpty())
+    const RegistersLayout &layout = registersLayout(lang());
+    if (layout.instructions.isEmpty())
         return;
     QFont bold = controlFont();
     bold.setBold(true);
@@ -120,22 +148,23 @@ void RegistersWindow::createInstructions(QWidget *client)
     headingFont.setPointSizeF(9.75);
     headingFont.setBold(true);
     headingFont.setUnderline(true);
-    for (const PlacedText &placed : texts.instructions) {
-        const bool heading = placed.style == PlacedText::Style::Heading;
+    using Style = RegistersLayout::Style;
+    for (const RegistersLayout::Instruction &row : layout.instructions) {
+        const bool heading = row.style == Style::Heading;
         auto *label = new SheetText(
-            placed.text, rectFromTwips(placed.twips), heading ? headingFont : bold,
+            textNamed(texts.instructions, row.name), rectFromTwips(row.twips),
+            heading ? headingFont : bold,
             heading ? SheetText::Layout::OneLine : SheetText::Layout::Wrapped, client);
-        label->setObjectName(placed.name);
-        const QColor colour = heading                                       ? kRed
-                              : placed.style == PlacedText::Style::Emphasis ? kGreen
-                                                                            : QColor(Qt::black);
+        label->setObjectName(row.name);
+        const QColor colour = heading                        ? kRed
+                              : row.style == Style::Emphasis ? kGreen
+                                                             : QColor(Qt::black);
         setColour(label, QPalette::WindowText, colour);
         m_instructions << label;
     }
 
     const qreal ratio = screenRatio(this);
     const QPixmap arrow = stepIcon(true).pixmap(QSize(32, 24), ratio);
-    const RegistersLayout &layout = registersLayout(lang());
     for (std::size_t i = 0; i < layout.arrows.size(); ++i) {
         auto *image = new QLabel(client);
         image->setObjectName(QStringLiteral("Image%1").arg(i + 1));

@@ -3,7 +3,6 @@
 #include "core/models/sheetmodel.h"
 #include "gui/printing/pagepainter.h"
 #include "gui/widgets/fonts.h"
-#include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
 #include <QCloseEvent>
@@ -34,9 +33,8 @@ SheetWindow::SheetWindow(Lang lang, const AppContext &context, const SheetTexts 
     connect(help, &QShortcut::activated, m_model, &SheetModel::help);
 }
 
-void SheetWindow::place()
+void SheetWindow::place(QSize client)
 {
-    const QSize client = rectFromTwips(0, 0, m_texts.clientWidth, m_texts.clientHeight).size();
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
     centreOnScreen(this);
 }

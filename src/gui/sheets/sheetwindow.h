@@ -28,8 +28,9 @@ Q_SIGNALS:
     void closed(Lang lang);
 
 protected:
-    // Sizes the window to its client area and centres it; once the client is built.
-    void place();
+    // Sizes the window to its client area (pixels) and centres it; once the
+    // client is built.
+    void place(QSize client);
     [[nodiscard]] Lang lang() const { return m_lang; }
     [[nodiscard]] SheetModel *model() const { return m_model; }
     void closeEvent(QCloseEvent *event) override;

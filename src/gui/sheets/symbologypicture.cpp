@@ -1,5 +1,6 @@
 #include "gui/sheets/symbologypicture.h"
 
+#include "core/texts/sheettexts.h"
 #include "gui/sheets/sheettext.h"
 #include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
@@ -7,7 +8,6 @@
 #include "gui/widgets/taborder.h"
 #include "gui/widgets/twips.h"
 
-#include <QMap>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -15,7 +15,65 @@
 
 namespace tessaron {
 
+// Where the symbology sheet's texts stand, in twips, in reading order: row by
+// row, the example inside the figure, then its explanation; the triangle's
+// example is two lines, "www." above the name. The examples keep to one line,
+// the explanations wrap.
+struct SymbologyLayout {
+    struct Text {
+        QString name; // its text's
+        QRect twips;
+        SheetText::Layout layout;
+    };
+
+    QSize client;        // pixels
+    bool greyBackground; // else the button face
+    QList<Text> texts;
+};
+
 namespace {
+
+constexpr auto kOneLine = SheetText::Layout::OneLine;
+constexpr auto kWrapped = SheetText::Layout::Wrapped;
+
+// clang-format off
+const SymbologyLayout kSpanish{
+    rectFromTwips(0, 0, 6465, 5265).size(),
+    true,
+    {
+        {QStringLiteral("Label6"), QRect(240, 600, 1335, 255), kOneLine},
+        {QStringLiteral("Label1"), QRect(1920, 360, 2175, 615), kWrapped},
+        {QStringLiteral("Label7"), QRect(240, 1800, 1335, 255), kOneLine},
+        {QStringLiteral("Label2"), QRect(1920, 1560, 2175, 735), kWrapped},
+        {QStringLiteral("Label5_2"), QRect(720, 3120, 495, 255), kOneLine},
+        {QStringLiteral("Label5_0"), QRect(480, 3360, 975, 255), kOneLine},
+        {QStringLiteral("Label3"), QRect(1920, 2880, 2175, 615), kWrapped},
+        {QStringLiteral("Label5_1"), QRect(240, 4560, 1335, 255), kOneLine},
+        {QStringLiteral("Label4"), QRect(1920, 4320, 2055, 975), kWrapped},
+    },
+};
+
+const SymbologyLayout kEnglish{
+    rectFromTwips(0, 0, 6450, 5250).size(),
+    false,
+    {
+        {QStringLiteral("Label6"), QRect(360, 600, 1215, 255), kOneLine},
+        {QStringLiteral("Label1"), QRect(1920, 360, 2175, 615), kWrapped},
+        {QStringLiteral("Label7"), QRect(360, 1800, 1215, 255), kOneLine},
+        {QStringLiteral("Label2"), QRect(1800, 1560, 2295, 735), kWrapped},
+        {QStringLiteral("Label5_2"), QRect(720, 3120, 495, 255), kOneLine},
+        {QStringLiteral("Label5_0"), QRect(600, 3360, 735, 255), kOneLine},
+        {QStringLiteral("Label3"), QRect(1920, 2880, 2175, 615), kWrapped},
+        {QStringLiteral("Label5_1"), QRect(360, 4560, 1215, 255), kOneLine},
+        {QStringLiteral("Label4"), QRect(1920, 4320, 2055, 735), kWrapped},
+    },
+};
+// clang-format on
+
+const SymbologyLayout &symbologyLayout(Lang lang)
+{
+    return lang == Lang::Spanish ? kSpanish : kEnglish;
+}
 
 constexpr int kLargeOutline = 3;
 constexpr int kSmallOutline = 2;
@@ -112,61 +170,46 @@ void drawBoxes(QPainter &p)
     }
 }
 
-void drawFigures(QPainter &painter, const SymbologyTexts &texts, const QColor &background)
+void drawFigures(QPainter &painter, QSize client, const QColor &background)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rectFromTwips(0, 0, texts.clientWidth, texts.clientHeight), background);
+    painter.fillRect(QRect(QPoint(0, 0), client), background);
     drawLargeFigures(painter);
     drawBoxes(painter);
     painter.restore();
 }
 
-// The reading order of a row: the example inside the figure, then its
-// explanation; the triangle's example is two lines, "www." above the name.
-const char *const kReadingOrder[] = {"Label6",   "Label1", "Label7",   "Label2", "Label5_2",
-                                     "Label5_0", "Label3", "Label5_1", "Label4"};
-
 } // namespace
 
-SymbologyPicture::SymbologyPicture(const SymbologyTexts &texts, QWidget *parent)
-    : QWidget(parent), m_texts(texts)
+SymbologyPicture::SymbologyPicture(Lang lang, QWidget *parent)
+    : QWidget(parent), m_layout(symbologyLayout(lang))
 {
+    const SymbologyTexts &sheet = symbologyTexts(lang);
     setObjectName(QStringLiteral("client"));
-    setFixedSize(rectFromTwips(0, 0, texts.clientWidth, texts.clientHeight).size());
-    setAccessibleName(texts.caption);
+    setFixedSize(m_layout.client);
+    setAccessibleName(sheet.caption);
     // The texts stand in the default face, black on the sheet's background.
     const QFont face = controlFont();
-    QMap<QString, SheetText *> byName;
-    for (const PlacedText &example : texts.examples) {
-        auto *text = new SheetText(example.text, rectFromTwips(example.twips), face,
-                                   SheetText::Layout::OneLine, this);
-        text->setObjectName(example.name);
-        byName.insert(example.name, text);
-    }
-    for (const PlacedText &explanation : texts.explanations) {
-        auto *text = new SheetText(explanation.text, rectFromTwips(explanation.twips), face,
-                                   SheetText::Layout::Wrapped, this);
-        text->setObjectName(explanation.name);
-        byName.insert(explanation.name, text);
-    }
-    for (const char *name : kReadingOrder) {
-        SheetText *text = byName.value(QString::fromLatin1(name));
-        Q_ASSERT(text);
-        setColour(text, QPalette::WindowText, Qt::black);
-        m_textsInOrder << text;
+    const QList<NamedText> named = sheet.examples + sheet.explanations;
+    for (const SymbologyLayout::Text &row : m_layout.texts) {
+        auto *label = new SheetText(textNamed(named, row.name), rectFromTwips(row.twips), face,
+                                    row.layout, this);
+        label->setObjectName(row.name);
+        setColour(label, QPalette::WindowText, Qt::black);
+        m_textsInOrder << label;
     }
     chainTabOrder({m_textsInOrder.cbegin(), m_textsInOrder.cend()});
 }
 
 QColor SymbologyPicture::background() const
 {
-    return m_texts.greyBackground ? kGrey : palette().color(QPalette::Button);
+    return m_layout.greyBackground ? kGrey : palette().color(QPalette::Button);
 }
 
 void SymbologyPicture::drawPage(QPainter &painter) const
 {
-    drawFigures(painter, m_texts, background());
+    drawFigures(painter, m_layout.client, background());
     for (const SheetText *text : m_textsInOrder)
         text->drawOn(painter, text->palette().color(QPalette::WindowText));
 }
@@ -174,7 +217,7 @@ void SymbologyPicture::drawPage(QPainter &painter) const
 void SymbologyPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawFigures(painter, m_texts, background());
+    drawFigures(painter, m_layout.client, background());
 }
 
 } // namespace tessaron

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/texts/sheettexts.h"
+#include "core/texts/lang.h"
 
 #include <QList>
 #include <QWidget>
@@ -10,6 +10,7 @@ class QPainter;
 namespace tessaron {
 
 class SheetText;
+struct SymbologyLayout;
 
 // The symbology sheet's client area, in logical pixels (15 twips each): the
 // background, the four large figures and the four white picture boxes of example
@@ -19,7 +20,7 @@ class SheetText;
 class SymbologyPicture : public QWidget {
     Q_OBJECT
 public:
-    SymbologyPicture(const SymbologyTexts &texts, QWidget *parent);
+    SymbologyPicture(Lang lang, QWidget *parent);
 
     // The background the window shows: light grey, or the button face.
     [[nodiscard]] QColor background() const;
@@ -32,7 +33,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const SymbologyTexts &m_texts;
+    const SymbologyLayout &m_layout;
     QList<SheetText *> m_textsInOrder;
 };
 

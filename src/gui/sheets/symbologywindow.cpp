@@ -15,11 +15,10 @@ constexpr double kPixelsPerInch = 96.0;
 } // namespace
 
 SymbologyWindow::SymbologyWindow(Lang lang, const AppContext &context)
-    : SheetWindow(lang, context, symbologyTexts(lang)),
-      m_picture(new SymbologyPicture(symbologyTexts(lang), this))
+    : SheetWindow(lang, context, symbologyTexts(lang)), m_picture(new SymbologyPicture(lang, this))
 {
     setCentralWidget(m_picture);
-    place();
+    place(m_picture->size());
 }
 
 void SymbologyWindow::drawPage(QPainter &painter, double dotsPerInch) const

@@ -39,22 +39,29 @@ QRectF insideBorder(const QRect &rect, int width)
     return QRectF(rect).adjusted(inset, inset, -inset, -inset);
 }
 
-void drawFamilyOutline(QPainter &painter, const FamilyOutline &outline)
+void drawFamilyFigure(QPainter &painter, const FamilyFigure &figure)
 {
-    setOutlinePen(painter, outline.width);
-    switch (outline.family) {
+    switch (figure.family) {
     case Family::R:
-        painter.drawRect(insideBorder(outline.area, outline.width));
+        painter.drawRect(figure.shape);
         return;
     case Family::C:
-        painter.drawEllipse(insideBorder(outline.area, outline.width));
+        painter.drawEllipse(figure.shape);
         return;
     case Family::T:
     case Family::P:
-        painter.drawPolygon(outline.designed.isEmpty() ? fittedLines(outline.family, outline.area)
-                                                       : outline.designed);
+        painter.drawPolygon(figure.lines);
         return;
     }
+}
+
+void drawFamilyOutline(QPainter &painter, const FamilyOutline &outline)
+{
+    setOutlinePen(painter, outline.width);
+    const QPolygon lines =
+        outline.designed.isEmpty() ? fittedLines(outline.family, outline.area) : outline.designed;
+    drawFamilyFigure(painter,
+                     {outline.family, insideBorder(outline.area, outline.width), QPolygonF(lines)});
 }
 
 FigureCanvas::FigureCanvas(QWidget *parent) : QWidget(parent) {}

@@ -4,7 +4,9 @@
 
 #include <QList>
 #include <QPolygon>
+#include <QPolygonF>
 #include <QRect>
+#include <QRectF>
 #include <QWidget>
 
 class QPainter;
@@ -22,7 +24,17 @@ struct FamilyOutline {
     QPolygon designed = {};
 };
 
-// The one place a family's outline is drawn, on a window or on a page, in black.
+// A family's figure in any unit: the rectangle and the ellipse through `shape`,
+// the triangle and the many-sided figure as the closed line through `lines`.
+struct FamilyFigure {
+    Family family;
+    QRectF shape;
+    QPolygonF lines = {};
+};
+
+// The one place that knows which figure each family draws; with the painter's pen.
+void drawFamilyFigure(QPainter &painter, const FamilyFigure &figure);
+// A window's outline, in black, its border inside its area.
 void drawFamilyOutline(QPainter &painter, const FamilyOutline &outline);
 // The black, mitred pen of an outline `width` pixels wide, with no fill.
 void setOutlinePen(QPainter &painter, int width);
