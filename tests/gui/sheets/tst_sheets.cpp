@@ -517,6 +517,9 @@ void TestSheets::textsAreReachedInReadingOrder()
     QStringList reached;
     for (qsizetype i = 0; i < order.size(); ++i) {
         reached << QApplication::focusWidget()->objectName();
+        // Every text the sheet places has words; the registers are the name's.
+        const auto *text = qobject_cast<SheetText *>(QApplication::focusWidget());
+        QVERIFY2(text && !text->text().isEmpty(), qPrintable(reached.last()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(reached, order);
