@@ -68,13 +68,34 @@ QIcon applicationIcon()
     return icon;
 }
 
-QCursor addressCursor(qreal ratio)
+namespace {
+
+// A picture of `size` logical pixels at the device pixel ratio `ratio`, drawn at
+// that resolution on a clear background.
+QPixmap drawnPixmap(QSize size, qreal ratio, const std::function<void(QPainter &)> &draw)
 {
-    QPixmap pixmap((QSizeF(32, 32) * ratio).toSize());
+    QPixmap pixmap((QSizeF(size) * ratio).toSize());
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    p.end();
+    return pixmap;
+}
+
+// The same picture for each of the usual device pixel ratios.
+QIcon drawnIcon(QSize size, const std::function<void(QPainter &)> &draw)
+{
+    QIcon icon;
+    for (qreal ratio : {1.0, 2.0})
+        icon.addPixmap(drawnPixmap(size, ratio, draw));
+    return icon;
+}
+
+// An arrow with a small globe at its side: the pointer over an address.
+void drawAddressPointer(QPainter &p)
+{
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(30, 90, 200));
     p.drawEllipse(QRectF(14.5, 14.5, 15, 15));
@@ -86,31 +107,39 @@ QCursor addressCursor(qreal ratio)
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
     p.drawPolygon(arrow);
-    p.end();
-    return QCursor(pixmap, 0, 0);
 }
 
-namespace {
-
-// A picture of `size` logical pixels for each of the usual device pixel ratios,
-// each drawn at its own resolution.
-QIcon drawnIcon(QSize size, const std::function<void(QPainter &)> &draw)
+void drawHand(QPainter &p)
 {
-    QIcon icon;
-    for (qreal ratio : {1.0, 2.0}) {
-        QPixmap pixmap((QSizeF(size) * ratio).toSize());
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        draw(p);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    // A hand pointing up with its forefinger, the tip at (8, 1).
+    QPainterPath hand;
+    hand.moveTo(6, 2.5);
+    hand.arcTo(QRectF(6, 0.5, 4, 4), 180, -180);
+    hand.lineTo(10, 11);
+    hand.arcTo(QRectF(10, 9, 4, 4), 180, -180);
+    hand.lineTo(14, 12);
+    hand.arcTo(QRectF(14, 10, 4, 4), 180, -180);
+    hand.lineTo(18, 13);
+    hand.arcTo(QRectF(18, 11, 4, 4), 180, -180);
+    hand.lineTo(22, 21);
+    hand.quadTo(22, 27, 17, 28);
+    hand.lineTo(11, 28);
+    hand.quadTo(8, 27, 6, 23);
+    hand.lineTo(2, 16);
+    hand.quadTo(1.5, 13.5, 4, 14);
+    hand.lineTo(6, 16);
+    hand.closeSubpath();
+    p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawPath(hand);
 }
 
 } // namespace
+
+QCursor addressCursor(qreal ratio)
+{
+    return QCursor(drawnPixmap(QSize(32, 32), ratio, drawAddressPointer), 0, 0);
+}
 
 QIcon symbologyIcon()
 {
@@ -143,34 +172,7 @@ QIcon deleteIcon()
 
 QCursor handCursor(qreal ratio)
 {
-    QPixmap pixmap((QSizeF(32, 32) * ratio).toSize());
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A hand pointing up with its forefinger, the tip at (8, 1).
-    QPainterPath hand;
-    hand.moveTo(6, 2.5);
-    hand.arcTo(QRectF(6, 0.5, 4, 4), 180, -180);
-    hand.lineTo(10, 11);
-    hand.arcTo(QRectF(10, 9, 4, 4), 180, -180);
-    hand.lineTo(14, 12);
-    hand.arcTo(QRectF(14, 10, 4, 4), 180, -180);
-    hand.lineTo(18, 13);
-    hand.arcTo(QRectF(18, 11, 4, 4), 180, -180);
-    hand.lineTo(22, 21);
-    hand.quadTo(22, 27, 17, 28);
-    hand.lineTo(11, 28);
-    hand.quadTo(8, 27, 6, 23);
-    hand.lineTo(2, 16);
-    hand.quadTo(1.5, 13.5, 4, 14);
-    hand.lineTo(6, 16);
-    hand.closeSubpath();
-    p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::white);
-    p.drawPath(hand);
-    p.end();
-    return QCursor(pixmap, 8, 1);
+    return QCursor(drawnPixmap(QSize(32, 32), ratio, drawHand), 8, 1);
 }
 
 } // namespace tessaron
