@@ -80,7 +80,7 @@ struct FavouritesLayout {
 FavouritesLayout makeLayout(QSize clientTwips, int noEntriesWidth)
 {
     FavouritesLayout l;
-    l.client = rectFromTwips(QRect(QPoint(0, 0), clientTwips)).size();
+    l.client = sizeFromTwips(clientTwips.width(), clientTwips.height());
     l.title = {QStringLiteral("lblaTitol"), QRect(240, 120, 8775, 735), {26.25, true, true}, kRed};
     l.figureLink = {QStringLiteral("Label1"), QRect(2400, 1080, 1815, 255)};
     l.nameLink = {QStringLiteral("Label2"), QRect(4920, 1080, 1815, 255)};

@@ -43,7 +43,7 @@ struct RegistersLayout {
 RegistersLayout layoutFor(QSize clientTwips, int top, const std::array<QRect, 4> &registers)
 {
     RegistersLayout l;
-    l.client = rectFromTwips(QRect(QPoint(0, 0), clientTwips)).size();
+    l.client = sizeFromTwips(clientTwips.width(), clientTwips.height());
     const int width = 2;
     l.outlines = {{
         {Family::R, rectFromTwips(120, 480 + top, 1215, 495), width},

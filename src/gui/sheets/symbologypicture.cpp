@@ -38,7 +38,7 @@ constexpr auto kWrapped = SheetText::Layout::Wrapped;
 
 // clang-format off
 const SymbologyLayout kSpanish{
-    rectFromTwips(0, 0, 6465, 5265).size(),
+    sizeFromTwips(6465, 5265),
     true,
     {
         {QStringLiteral("Label6"), QRect(240, 600, 1335, 255), kOneLine},
@@ -54,7 +54,7 @@ const SymbologyLayout kSpanish{
 };
 
 const SymbologyLayout kEnglish{
-    rectFromTwips(0, 0, 6450, 5250).size(),
+    sizeFromTwips(6450, 5250),
     false,
     {
         {QStringLiteral("Label6"), QRect(360, 600, 1215, 255), kOneLine},

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
+#include <QSize>
 
 #include <initializer_list>
 #include <utility>
@@ -27,6 +28,11 @@ inline constexpr int kTwipsPerPixel = 15;
 [[nodiscard]] constexpr QRect rectFromTwips(const QRect &twips)
 {
     return rectFromTwips(twips.left(), twips.top(), twips.width(), twips.height());
+}
+
+[[nodiscard]] constexpr QSize sizeFromTwips(int width, int height)
+{
+    return QSize(pixelsFromTwips(width), pixelsFromTwips(height));
 }
 
 [[nodiscard]] constexpr QPoint pointFromTwips(int x, int y)
