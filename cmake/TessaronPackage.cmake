@@ -52,9 +52,12 @@ symbology sheet, has a compact window, and speaks Spanish and English.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-wayland, libqt6sql6-sqlite, fonts-liberation2")
-# The drawn icon (the program draws a plainer one without it) and the desktop's
-# way of opening web pages.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, xdg-utils")
+# The drawn icon (the program draws a plainer one without it), the desktop's way of
+# opening web pages, Qt's own words (the file dialog's and the message boxes'
+# buttons) in Spanish, and the SVG loader through which GTK desktops show the
+# installed icon in their menus.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libqt6svg6, xdg-utils, qt6-translations-l10n, librsvg2-common")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -5,5 +5,6 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TESSARON_BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build" ${TESSARON_BUILD_TARGET:+--target "$TESSARON_BUILD_TARGET"}
+source "$root/scripts/stage.sh"
+stage configuring cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+stage building cmake --build "$build" ${TESSARON_BUILD_TARGET:+--target "$TESSARON_BUILD_TARGET"}

@@ -10,16 +10,17 @@ limit=(-max_total_time="${1:-15}")
 if [[ ${1:-} == --runs ]]; then
     limit=(-runs="$2")
 fi
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DTESSARON_FUZZ=ON -DBUILD_TESTING=OFF -DTESSARON_BENCH=OFF \
-    >/dev/null
-cmake --build "$build" --target fuzz_namecheck fuzz_settings fuzz_commandline
+source "$root/scripts/stage.sh"
+export TESSARON_LOG_DIR=$build/logs
+stage "fuzzing: configuring" cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DTESSARON_FUZZ=ON -DBUILD_TESTING=OFF -DTESSARON_BENCH=OFF
+stage "fuzzing: building" cmake --build "$build" --target fuzz_namecheck fuzz_settings fuzz_commandline
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export QT_QPA_PLATFORM=offscreen
 for target in namecheck settings commandline; do
     mkdir -p "$scratch/$target"
-    echo "fuzz_$target:"
+    echo "tessaron: fuzzing fuzz_$target"
     status=0
     (cd "$scratch" && "$build/fuzz_$target" "${limit[@]}" -rss_limit_mb=2048 -print_final_stats=1 \
         "$scratch/$target" "$root/tests/fuzz/corpus/$target" >"$scratch/$target.log" 2>&1) ||

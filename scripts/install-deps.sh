@@ -17,6 +17,9 @@ run_packages=(
     qt6-translations-l10n libcups2-dev
     fonts-liberation2 xdg-utils
 )
+# git: the layout check lists the files it checks; librsvg2-common: appstream's icon
+# loader reads the SVG icon; fonts-dejavu-core: a face the window tests can name on
+# any machine (cups pulls in ghostscript's fonts, which can become the default face).
 test_packages=(
     libbenchmark-dev sqlite3 clang-format
     xvfb xauth xdotool openbox x11-utils weston
@@ -24,6 +27,7 @@ test_packages=(
     poppler-utils cups printer-driver-cups-pdf
     desktop-file-utils appstream appstream-compose man-db mandoc
     clang libclang-rt-14-dev
+    git librsvg2-common fonts-dejavu-core
 )
 package_packages=(dpkg-dev file lintian)
 
@@ -48,30 +52,36 @@ done
 as_root=()
 if [[ $(id -u) -ne 0 ]]; then
     if ! command -v sudo >/dev/null; then
-        echo "install-deps: missing packages: ${missing[*]}" >&2
-        echo "install-deps: install them as root, or install sudo, and run this again" >&2
+        echo "tessaron: missing packages: ${missing[*]}" >&2
+        echo "tessaron: install them as root, or install sudo, and run this again" >&2
         exit 1
     fi
     as_root=(sudo)
 fi
 
-echo "install-deps: installing ${missing[*]}"
-# Another apt or dpkg holding a lock is waited for, up to ten minutes: dpkg's own
-# lock through apt's option, and the package lists' lock, which `apt-get update`
-# does not wait for, by trying again.
+echo "tessaron: installing ${#missing[@]} packages (with what they need): ${missing[*]}"
+# apt's own lines are shown as they come. Another apt or dpkg holding a lock is waited
+# for, up to ten minutes: dpkg's own lock through apt's option, and the package lists'
+# lock, which `apt-get update` does not wait for, by trying again.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 apt_get() {
-    local deadline=$((SECONDS + 600)) out status
+    local deadline=$((SECONDS + 600)) status
     while :; do
         status=0
-        out=$("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-            apt-get -o DPkg::Lock::Timeout=600 "$@" 2>&1) || status=$?
-        if ((status == 0)) || ! grep -q 'Could not get lock' <<<"$out" || ((SECONDS >= deadline)); then
-            [[ -z $out ]] || printf '%s\n' "$out"
+        { "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+            apt-get -o DPkg::Lock::Timeout=600 "$@" 2>&1 | tee "$log"; status=${PIPESTATUS[0]}; } || true
+        if ((status == 0)) || ! grep -q 'Could not get lock' "$log" || ((SECONDS >= deadline)); then
+            if ((status != 0)); then
+                echo "tessaron: installing packages failed (apt-get $1, status $status):" >&2
+                grep -m3 '^E: ' "$log" | sed 's/^/    /' >&2 || true
+            fi
             return "$status"
         fi
-        echo "install-deps: waiting for another package manager to finish"
+        echo "tessaron: waiting for another package manager to finish"
         sleep 5
     done
 }
-apt_get update -qq
-apt_get install -y -qq --no-install-recommends "${missing[@]}"
+apt_get update -q
+apt_get install -y -q --no-install-recommends "${missing[@]}"
+echo "tessaron: installing packages: done"

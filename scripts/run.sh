@@ -12,4 +12,5 @@ if [[ $(id -u) -eq 0 && -n ${SUDO_USER:-} && $SUDO_USER != root &&
     exec runuser -u "$SUDO_USER" -- "$0" "$@"
 fi
 TESSARON_BUILD_TARGET=tessaron "$root/scripts/build.sh"
+echo "tessaron: starting Tessaron"
 exec "${TESSARON_BUILD_DIR:-$root/build}/tessaron" "$@"

@@ -43,6 +43,11 @@ dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' >"$work/depend
 for dep in libqt6widgets6 libqt6sql6 qt6-qpa-plugins qt6-wayland libqt6sql6-sqlite; do
     grep -qx "$dep" "$work/depends" || fail "the package does not depend on $dep"
 done
+# Installed without recommends, the Spanish twin would show Qt's own buttons in English.
+dpkg-deb -f "$deb" Recommends | tr ',' '\n' | sed 's/^ *//; s/ .*//' >"$work/recommends"
+for dep in qt6-translations-l10n librsvg2-common libqt6svg6 xdg-utils; do
+    grep -qx "$dep" "$work/recommends" || fail "the package does not recommend $dep"
+done
 # The manual page names the files where the package puts them.
 dpkg-deb -x "$deb" "$work/tree" || fail "dpkg-deb -x"
 zcat "$work/tree/usr/share/man/man1/tessaron.1.gz" >"$work/tessaron.1" ||
@@ -55,7 +60,8 @@ if command -v mandoc >/dev/null; then
 fi
 if command -v lintian >/dev/null; then
     # As root lintian notes that it would rather not be; the tags are what counts.
-    lintian --tag-display-limit 0 --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 ||
+    # lintian leaves its scratch databases in TMPDIR.
+    TMPDIR=$work lintian --tag-display-limit 0 --fail-on error,warning "$deb" >"$work/lintian.txt" 2>&1 ||
         fail "lintian: $(cat "$work/lintian.txt")"
     grep -E '^(E|W): ' "$work/lintian.txt" && fail "lintian found errors or warnings"
 fi

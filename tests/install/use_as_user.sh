@@ -9,8 +9,12 @@ program=$1
 home=$2
 user=nobody
 fail() { echo "FAIL: $*"; exit 1; }
-mkdir -p "$home" && chown "$user" "$home"
-as_user() { runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin "$@"; }
+mkdir -p "$home/tmp" "$home/runtime" && chmod 700 "$home/runtime" && chown -R "$user" "$home"
+# The user's temporary and runtime files stay in the home the caller removes.
+as_user() {
+    runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin TMPDIR="$home/tmp" \
+        XDG_RUNTIME_DIR="$home/runtime" "$@"
+}
 
 # Start it, pass the start-up screen, type a name, press the first Guardar and the
 # box's OK.

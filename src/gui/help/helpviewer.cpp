@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -56,6 +57,10 @@ void HelpViewer::createControls()
     });
     connect(m_keywords, &QListWidget::itemActivated, this, &HelpViewer::openSelectedKeyword);
     connect(m_keywords, &QListWidget::itemClicked, this, &HelpViewer::openSelectedKeyword);
+    // Escape closes the help, as it leaves the sheets: without a window manager
+    // there is no close box to reach.
+    auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(leave, &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpViewer::setLanguage(Lang lang)

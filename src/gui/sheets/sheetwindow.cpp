@@ -31,6 +31,10 @@ SheetWindow::SheetWindow(Lang lang, const AppContext &context, const SheetTexts 
     });
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, m_model, &SheetModel::help);
+    // Escape leaves a sheet as its close box does: without a window manager there
+    // is no close box, and a sheet has no button of its own.
+    auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(leave, &QShortcut::activated, this, &QWidget::close);
 }
 
 void SheetWindow::place(QSize client)

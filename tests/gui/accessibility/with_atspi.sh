@@ -16,7 +16,9 @@ scratch=$(mktemp -d)
 trap 'kill "${app:-}" "${bus:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
-export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME=$scratch
+# The host's temporary files go to the scratch folder: it is ended by a signal, so
+# its own clean-up never runs.
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME=$scratch TMPDIR=$scratch
 "$host" >"$scratch/out" 2>"$scratch/err" &
 app=$!
 for _ in $(seq 150); do

@@ -1,6 +1,7 @@
 #include "core/help/helpdocument.h"
 #include "gui/help/helpviewer.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void keywordsThatBeginWithTheSearchComeFirst();
     void viewerViews();
     void missingFileNamesItsPath();
+    void escapeClosesIt();
     void speaksTheLanguageOfItsFileAndStandsCentred_data();
     void speaksTheLanguageOfItsFileAndStandsCentred();
 };
@@ -191,6 +193,22 @@ void TestHelp::missingFileNamesItsPath()
     QVERIFY(viewer.findChild<QTextBrowser *>("helpBrowser")
                 ->toPlainText()
                 .contains("/nonexistent/dir/help.hlp"));
+}
+
+// Without a window manager there is no close box: Escape is the way out, from the
+// index's search box as from the text.
+void TestHelp::escapeClosesIt()
+{
+    const QString file = TESSARON_HELP_DIR "/help.hlp";
+    for (const char *focused : {"helpIndexSearch", "helpBrowser"}) {
+        HelpViewer viewer;
+        viewer.showHelp(file, HelpCommand::Index, 0, Lang::English);
+        QApplication::setActiveWindow(&viewer);
+        auto *target = viewer.findChild<QWidget *>(focused);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Escape);
+        QVERIFY2(!viewer.isVisible(), focused);
+    }
 }
 
 QTEST_MAIN(TestHelp)

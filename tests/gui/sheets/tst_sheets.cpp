@@ -100,14 +100,15 @@ void TestSheets::openFromTheMainWindowAndReturnWithTheName_data()
     QTest::addColumn<QString>("opener"); // a button or a menu item of the main window
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("sheet");
+    QTest::addColumn<bool>("byEscape"); // left by Escape, else by its close box
     QTest::newRow("es registers button")
-        << int(Lang::Spanish) << "Command2" << int(WindowKind::Registers) << "frmReg_Cast";
-    QTest::newRow("en registers menu")
-        << int(Lang::English) << "mnuregister" << int(WindowKind::Registers) << "frmReg_Ang";
-    QTest::newRow("es symbology menu")
-        << int(Lang::Spanish) << "mnusimbologia" << int(WindowKind::Symbology) << "frmSimb_Cast";
+        << int(Lang::Spanish) << "Command2" << int(WindowKind::Registers) << "frmReg_Cast" << false;
+    QTest::newRow("en registers menu") << int(Lang::English) << "mnuregister"
+                                       << int(WindowKind::Registers) << "frmReg_Ang" << true;
+    QTest::newRow("es symbology menu") << int(Lang::Spanish) << "mnusimbologia"
+                                       << int(WindowKind::Symbology) << "frmSimb_Cast" << true;
     QTest::newRow("en symbology button")
-        << int(Lang::English) << "Command1" << int(WindowKind::Symbology) << "frmSimb_Ang";
+        << int(Lang::English) << "Command1" << int(WindowKind::Symbology) << "frmSimb_Ang" << false;
 }
 
 void TestSheets::openFromTheMainWindowAndReturnWithTheName()
@@ -116,6 +117,7 @@ void TestSheets::openFromTheMainWindowAndReturnWithTheName()
     QFETCH(QString, opener);
     QFETCH(int, kind);
     QFETCH(QString, sheet);
+    QFETCH(bool, byEscape);
     TestApp app;
     auto *main = app.open<MainWindow>(WindowKind::Main, Lang(lang));
     QTest::keyClicks(main->findChild<QLineEdit *>(boxOf(Lang(lang))), "AbC");
@@ -130,7 +132,12 @@ void TestSheets::openFromTheMainWindowAndReturnWithTheName()
     QCOMPARE(w->objectName(), sheet);
     QCOMPARE(w->minimumSize(), w->maximumSize());
     QVERIFY(!w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    w->close();
+    if (byEscape) {
+        QApplication::setActiveWindow(w);
+        QTest::keyClick(w, Qt::Key_Escape);
+    } else {
+        w->close();
+    }
     TestApp::settle();
     auto *again = app.app.registry().window(WindowKind::Main, Lang(lang));
     QVERIFY(again);
