@@ -87,6 +87,7 @@ step "a user with sudo" chroot "$target" sh -c "apt-get update -qq &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq sudo >/dev/null &&
     useradd -m -s /bin/bash $user && echo '$user ALL=(ALL) NOPASSWD:ALL' >/etc/sudoers.d/$user"
 git clone -q --bare "$checkout" "$target/srv/tessaron.git"
+chroot "$target" chown -R "$user:" /srv/tessaron.git # git refuses a repository of another owner
 as_user() { chroot "$target" su - "$user" -c "$1"; }
 step "sudo apt install git && git clone" as_user \
     "sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -q git && git clone /srv/tessaron.git tessaron"
