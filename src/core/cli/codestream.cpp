@@ -3,6 +3,7 @@
 #include "core/cli/commandline.h"
 #include "core/cli/outputsink.h"
 #include "core/cli/terminaltext.h"
+#include "core/coding/namecheck.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,7 +34,7 @@ public:
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         // Nearly every line is a plain name: coded from its bytes, with no text made.
-        if (!overlong && isPlainAsciiName(line)) {
+        if (!overlong && isKeptName(line, Capitals::Allowed)) {
             appendCodeLinesAscii(m_pending, line);
             if (m_pending.size() >= kBufferSize)
                 flush();

@@ -227,12 +227,8 @@ QString refusalReason(const QString &name)
 {
     if (name.isEmpty())
         return QStringLiteral("the name is empty");
-    // Most names are good: a scan tells so without the whole check.
-    const bool plain = name.size() <= kMaxNameLength && name.front() != u'-' &&
-                       std::all_of(name.cbegin(), name.cend(), [](QChar c) {
-                           return isAllowedCharacter(asciiLower(c.unicode()));
-                       });
-    if (plain)
+    // Most names are good: the rule tells so without the whole check.
+    if (isKeptName(name, Capitals::Allowed))
         return {};
     const NameCheckResult check = checkName(name);
     if (!check.corrected())
@@ -254,14 +250,6 @@ QString refusalReason(const QString &name)
             .arg(name.size());
     }
     return {};
-}
-
-bool isPlainAsciiName(std::string_view bytes)
-{
-    return !bytes.empty() && bytes.size() <= std::size_t(kMaxNameLength) && bytes.front() != '-' &&
-           std::all_of(bytes.begin(), bytes.end(), [](char c) {
-               return isAllowedCharacter(asciiLower(static_cast<unsigned char>(c)));
-           });
 }
 
 void appendCodeLinesAscii(QByteArray &out, std::string_view name)

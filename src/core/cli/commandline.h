@@ -42,12 +42,8 @@ struct CommandLineRequest {
 // figure address" for r, c, t and p, capitals coded as small letters.
 void appendCodeLines(QByteArray &out, const QString &name);
 
-// True when `bytes` is a name the check keeps as it is, capitals apart: 1 to 40
-// bytes of a-z, A-Z, 0-9 and '-', not beginning with '-'. Every other line is
-// either refused or needs the whole check to say why.
-[[nodiscard]] bool isPlainAsciiName(std::string_view bytes);
-
-// appendCodeLines() for a name that isPlainAsciiName(), straight from its bytes.
+// appendCodeLines() for a name of ASCII bytes that the name rule keeps (capitals
+// allowed), straight from its bytes.
 void appendCodeLinesAscii(QByteArray &out, std::string_view name);
 
 // The line that tells why `name` is refused, its text shown safely.

@@ -6,31 +6,6 @@ namespace tessaron {
 
 namespace {
 
-// Length and value sums of a name. 64-bit, so no input can overflow them.
-struct NameSums {
-    qint64 length = 0;
-    qint64 all = 0;
-    qint64 odd = 0;  // positions 1, 3, 5, ...
-    qint64 even = 0; // positions 2, 4, 6, ...
-};
-
-NameSums sumsOf(const QString &name)
-{
-    NameSums sums;
-    sums.length = name.size();
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const int value = ValorCaracter(name.at(i));
-        sums.all += value;
-        (i % 2 == 0 ? sums.odd : sums.even) += value;
-    }
-    return sums;
-}
-
-QString character(qint64 value)
-{
-    return CaracterDeValor(static_cast<int>(value));
-}
-
 // The value of every byte, as ValorCaracter gives it for that character: 0 for a
 // byte that is not one of the 37.
 constexpr std::array<int, 256> kByteValues = [] {
@@ -46,6 +21,33 @@ char byteOfValue(qint64 value)
     return static_cast<char>(kCharacterTable[value - kFirstValue]);
 }
 
+// The four codes of a name held in any code units: sums of its length and of its
+// character values (all, odd positions 1, 3, ..., even positions 2, 4, ...), then
+// the one formula. 64-bit sums, so no input can overflow them.
+template <typename Unit> std::array<CodeChars, 4> codesOf(std::basic_string_view<Unit> name)
+{
+    const auto length = static_cast<qint64>(name.size());
+    qint64 all = 0;
+    qint64 odd = 0;
+    qint64 even = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto unit = static_cast<std::make_unsigned_t<Unit>>(name[i]);
+        const int value = unit < kByteValues.size() ? kByteValues[unit] : 0;
+        all += value;
+        (i % 2 == 0 ? odd : even) += value;
+    }
+    return {{{'r', byteOfValue(100 + length % 27), byteOfValue(100 + all % 26)},
+             {'c', byteOfValue(100 + all % 26), byteOfValue(125 - length % 27)},
+             {'t', byteOfValue(100 + odd % 26), byteOfValue(125 - even % 26)},
+             {'p', byteOfValue(125 - odd % 26), byteOfValue(100 + even % 26)}}};
+}
+
+QString codeOf(Family family, const QString &name)
+{
+    const CodeChars code = figureCodes(name)[static_cast<std::size_t>(family)];
+    return QString::fromLatin1(code.data(), qsizetype(code.size()));
+}
+
 } // namespace
 
 QString familyLetter(Family family)
@@ -55,43 +57,34 @@ QString familyLetter(Family family)
     return letters[static_cast<std::size_t>(family)];
 }
 
-QString CodificaR(const QString &name)
+std::array<CodeChars, 4> figureCodes(QStringView name)
 {
-    const NameSums s = sumsOf(name);
-    return QStringLiteral("r") + character(100 + s.length % 27) + character(100 + s.all % 26);
-}
-
-QString CodificaC(const QString &name)
-{
-    const NameSums s = sumsOf(name);
-    return QStringLiteral("c") + character(100 + s.all % 26) + character(125 - s.length % 27);
-}
-
-QString CodificaT(const QString &name)
-{
-    const NameSums s = sumsOf(name);
-    return QStringLiteral("t") + character(100 + s.odd % 26) + character(125 - s.even % 26);
-}
-
-QString CodificaP(const QString &name)
-{
-    const NameSums s = sumsOf(name);
-    return QStringLiteral("p") + character(125 - s.odd % 26) + character(100 + s.even % 26);
+    return codesOf(std::u16string_view(name.utf16(), std::size_t(name.size())));
 }
 
 std::array<CodeChars, 4> figureCodesOfAscii(std::string_view name)
 {
-    NameSums s;
-    s.length = static_cast<qint64>(name.size());
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const int value = kByteValues[static_cast<unsigned char>(name[i])];
-        s.all += value;
-        (i % 2 == 0 ? s.odd : s.even) += value;
-    }
-    return {{{'r', byteOfValue(100 + s.length % 27), byteOfValue(100 + s.all % 26)},
-             {'c', byteOfValue(100 + s.all % 26), byteOfValue(125 - s.length % 27)},
-             {'t', byteOfValue(100 + s.odd % 26), byteOfValue(125 - s.even % 26)},
-             {'p', byteOfValue(125 - s.odd % 26), byteOfValue(100 + s.even % 26)}}};
+    return codesOf(name);
+}
+
+QString CodificaR(const QString &name)
+{
+    return codeOf(Family::R, name);
+}
+
+QString CodificaC(const QString &name)
+{
+    return codeOf(Family::C, name);
+}
+
+QString CodificaT(const QString &name)
+{
+    return codeOf(Family::T, name);
+}
+
+QString CodificaP(const QString &name)
+{
+    return codeOf(Family::P, name);
 }
 
 QString figureCode(Family family, const QString &name)

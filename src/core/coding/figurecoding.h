@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
 #include <string_view>
@@ -28,9 +29,10 @@ inline constexpr std::array<Family, 4> kFamilies{Family::R, Family::C, Family::T
 // The three characters of a figure code.
 using CodeChars = std::array<char, 3>;
 
-// The four codes of a name held as ASCII bytes, in the order r, c, t, p: the same
-// codes as figureCode() gives for the name as text, from one pass over the name
-// and without a string per code (the command line codes millions of names).
+// The four codes of a name, in the order r, c, t, p, from one pass over it: of the
+// name as text, and of the name as bytes without a string per code (the command
+// line codes millions of names). Both are the one formula over two views.
+[[nodiscard]] std::array<CodeChars, 4> figureCodes(QStringView name);
 [[nodiscard]] std::array<CodeChars, 4> figureCodesOfAscii(std::string_view name);
 
 } // namespace tessaron

@@ -1,13 +1,43 @@
 #pragma once
 
+#include "core/coding/characters.h"
+
 #include <QLatin1StringView>
 #include <QList>
 #include <QString>
+#include <QStringView>
+
+#include <algorithm>
+#include <string_view>
 
 namespace tessaron {
 
 // The longest name the check keeps.
 inline constexpr int kMaxNameLength = 40;
+
+// Whether capitals A-Z count as their small letters: a typed or given name is coded
+// in lower case, a stored one holds none.
+enum class Capitals { Allowed, Refused };
+
+// The name rule: a name the check keeps as it stands, 1 to kMaxNameLength
+// characters of a-z, 0-9 and '-', the first not '-'. One function for every view
+// of a name (the command line's bytes, a stored row's UTF-8, a box's text), so
+// that no caller can hold a looser copy of it.
+template <typename Unit>
+[[nodiscard]] constexpr bool isKeptName(std::basic_string_view<Unit> name, Capitals capitals)
+{
+    const auto allowed = [capitals](Unit unit) {
+        // Unsigned, so a byte above 127 or a surrogate is never taken for ASCII.
+        const auto c = static_cast<char32_t>(static_cast<std::make_unsigned_t<Unit>>(unit));
+        return isAllowedCharacter(capitals == Capitals::Allowed ? asciiLower(c) : c);
+    };
+    return !name.empty() && name.size() <= std::size_t(kMaxNameLength) &&
+           name.front() != Unit('-') && std::all_of(name.begin(), name.end(), allowed);
+}
+[[nodiscard]] inline bool isKeptName(QStringView name, Capitals capitals)
+{
+    return isKeptName(std::u16string_view(name.utf16(), std::size_t(name.size())), capitals);
+}
 
 // What a name label shows while there is no name.
 inline constexpr QLatin1StringView kNoNameCaption("?");

@@ -5,18 +5,9 @@
 #include "core/coding/figurecoding.h"
 #include "core/coding/namecheck.h"
 
-#include <algorithm>
-
 namespace tessaron {
 
 namespace {
-
-bool isStoredName(std::string_view name)
-{
-    return !name.empty() && name.size() <= std::size_t(kMaxNameLength) && name.front() != '-' &&
-           std::all_of(name.begin(), name.end(),
-                       [](char c) { return isAllowedCharacter(static_cast<unsigned char>(c)); });
-}
 
 // Consumes `piece` from the front of `text`; false when `text` does not begin with it.
 bool take(std::string_view &text, std::string_view piece)
@@ -31,7 +22,7 @@ bool take(std::string_view &text, std::string_view piece)
 
 RowFault rowFault(std::string_view name, std::string_view family, std::string_view address)
 {
-    if (!isStoredName(name))
+    if (!isKeptName(name, Capitals::Refused))
         return RowFault::Name;
     static constexpr std::string_view kLetters = "rctp";
     const std::size_t index = family.size() == 1 ? kLetters.find(family.front()) : kLetters.npos;
