@@ -108,6 +108,8 @@ private Q_SLOTS:
     void openButtonsAndNameLabelsLaunchAsTheTwinSays();
     void deletingAsksFirst_data();
     void deletingAsksFirst();
+    void deletingTakesOnlyTheShownRow_data();
+    void deletingTakesOnlyTheShownRow();
     void aRemovedStoreGivesNoEntries();
     void aReplacedStoreIsReadAndOnlyTheAskedRowGoes();
     void listsAreReadPageByPage();
@@ -312,6 +314,39 @@ void TestFavouritesModel::deletingAsksFirst()
     QCOMPARE(f.desktop.questions, QStringList{question});
     QCOMPARE(storedRows(f.storePath()).size(), rowsLeft);
     QCOMPARE(f.model->mode(), mode);
+}
+
+void TestFavouritesModel::deletingTakesOnlyTheShownRow_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QStringList>("left"); // "name|family" of the rows left, in store order
+    // A row in capitals comes from another tool; the index compares without letter case.
+    QTest::newRow("the same name in capitals stays")
+        << QStringList{"ABC:r", "abc:r"} << "abc" << QStringList{"ABC|r"};
+    QTest::newRow("the same name in capitals, stored after it, stays")
+        << QStringList{"abc:r", "ABC:r"} << "abc" << QStringList{"ABC|r"};
+    QTest::newRow("the name's other families stay")
+        << QStringList{"abc:rcp"} << "abc" << QStringList{"abc|c", "abc|p"};
+    QTest::newRow("a longer name stays")
+        << QStringList{"abcd:r", "abc:r"} << "abc" << QStringList{"abcd|r"};
+}
+
+// The delete takes the row the four labels show, and no other that the store's
+// letter-case-blind index would match.
+void TestFavouritesModel::deletingTakesOnlyTheShownRow()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QString, search);
+    QFETCH(QStringList, left);
+    Fixture f(rows);
+    f.desktop.answer = true;
+    QVERIFY(f.run({"name", "search:" + search}).startsWith(search + u'|'));
+    f.run({"delete:r"});
+    QStringList kept;
+    for (const QString &row : storedRows(f.storePath()))
+        kept << row.section(u'|', 1);
+    QCOMPARE(kept, left);
 }
 
 void TestFavouritesModel::aRemovedStoreGivesNoEntries()

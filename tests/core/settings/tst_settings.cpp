@@ -37,6 +37,8 @@ private Q_SLOTS:
     void profileRules();
     void writeCreatesFileSectionAndKey();
     void writeKeepsEveryOtherLine();
+    void whatIsWrittenIsReadBack_data();
+    void whatIsWrittenIsReadBack();
     void writeFailsClearly();
     void writeKeepsTheFileEncoding_data();
     void writeKeepsTheFileEncoding();
@@ -156,6 +158,32 @@ void TestSettings::writeKeepsEveryOtherLine()
     QCOMPARE(readFile(path), expected);
     // Nothing but the new file remains: no temporary file is left beside it.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"tessaron.ini"});
+}
+
+// Every file the reader's table holds, written both ways, reads back as written: a
+// key put where the reader does not look (a later section, a line of another case
+// it skips) would be a language set but never used.
+void TestSettings::whatIsWrittenIsReadBack_data()
+{
+    startLanguage_data();
+}
+
+void TestSettings::whatIsWrittenIsReadBack()
+{
+    QFETCH(QByteArray, contents);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tessaron.ini");
+    QVERIFY(writeFile(path, contents));
+    for (const Lang lang : {Lang::English, Lang::Spanish, Lang::English}) {
+        QVERIFY(EscriureIni("Idioma", "Inici", languageSetting(lang), path));
+        QCOMPARE(tessaron::startLanguage(path), lang);
+    }
+    // Only the one line was written: every other line of the file is still there.
+    const QByteArray after = readFile(path);
+    for (const QByteArray &line : contents.split('\n')) {
+        if (!line.trimmed().toLower().startsWith("inici"))
+            QVERIFY2(after.contains(line), line.constData());
+    }
 }
 
 void TestSettings::writeFailsClearly()
