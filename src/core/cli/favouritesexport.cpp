@@ -2,6 +2,7 @@
 
 #include "core/cli/outputsink.h"
 #include "core/cli/terminaltext.h"
+#include "core/coding/family.h"
 #include "core/favourites/favouriterow.h"
 #include "core/favourites/storeerror.h"
 #include "core/favourites/storereader.h"
@@ -65,9 +66,6 @@ template <typename Sink> void writeHtmlText(Sink &out, std::string_view text)
     out << text.substr(plain);
 }
 
-constexpr std::array<std::string_view, 4> kFolderTitles{"four sides"sv, "circle or ellipse"sv,
-                                                        "three sides"sv, "more than four sides"sv};
-
 // The bookmarks of one family, kept in a temporary file while the store is read
 // in name order, so that the families come out one folder after another from a
 // single read and nothing grows in memory.
@@ -130,12 +128,13 @@ void writeBookmark(Sink &out, std::string_view name, std::string_view address, s
     writeHtmlText(out, address);
     out << "\">"sv;
     writeHtmlText(out, name);
-    out << " ("sv << kFolderTitles[family] << ")</A>\n"sv;
+    out << " ("sv << kFamilyTable[family].englishWords << ")</A>\n"sv;
 }
 
 void openFolder(OutputSink &out, std::size_t family)
 {
-    out << "    <DT><H3>Tessaron: "sv << kFolderTitles[family] << "</H3>\n    <DL><p>\n"sv;
+    out << "    <DT><H3>Tessaron: "sv << kFamilyTable[family].englishWords
+        << "</H3>\n    <DL><p>\n"sv;
 }
 
 // The rows that are left out, named on the error output as they are met.
@@ -193,13 +192,13 @@ bool writeHtml(StoreReader &store, OutputSink &out, LeftOutRows &leftOut, QStrin
     // The first folder goes straight out; the others wait in files of their own.
     bool firstOpened = false;
     std::array<SpillFile, 3> later;
-    static constexpr std::string_view kLetters = "rctp";
     store.forEachRow([&](std::string_view name, std::string_view family, std::string_view address) {
         if (const RowFault fault = rowFault(name, family, address); fault != RowFault::None) {
             leftOut.add(fault, name, family, address);
             return;
         }
-        const std::size_t index = kLetters.find(family.front());
+        // A well-formed row's family is known.
+        const auto index = static_cast<std::size_t>(familyOfLetter(family).value_or(Family::R));
         if (index > 0) {
             writeBookmark(later[index - 1], name, address, index);
             return;

@@ -36,10 +36,10 @@ template <typename Unit> std::array<CodeChars, 4> codesOf(std::basic_string_view
         all += value;
         (i % 2 == 0 ? odd : even) += value;
     }
-    return {{{'r', byteOfValue(100 + length % 27), byteOfValue(100 + all % 26)},
-             {'c', byteOfValue(100 + all % 26), byteOfValue(125 - length % 27)},
-             {'t', byteOfValue(100 + odd % 26), byteOfValue(125 - even % 26)},
-             {'p', byteOfValue(125 - odd % 26), byteOfValue(100 + even % 26)}}};
+    return {{{facts(Family::R).letter, byteOfValue(100 + length % 27), byteOfValue(100 + all % 26)},
+             {facts(Family::C).letter, byteOfValue(100 + all % 26), byteOfValue(125 - length % 27)},
+             {facts(Family::T).letter, byteOfValue(100 + odd % 26), byteOfValue(125 - even % 26)},
+             {facts(Family::P).letter, byteOfValue(125 - odd % 26), byteOfValue(100 + even % 26)}}};
 }
 
 QString codeOf(Family family, const QString &name)
@@ -49,13 +49,6 @@ QString codeOf(Family family, const QString &name)
 }
 
 } // namespace
-
-QString familyLetter(Family family)
-{
-    static const std::array<QString, 4> letters{QStringLiteral("r"), QStringLiteral("c"),
-                                                QStringLiteral("t"), QStringLiteral("p")};
-    return letters[static_cast<std::size_t>(family)];
-}
 
 std::array<CodeChars, 4> figureCodes(QStringView name)
 {

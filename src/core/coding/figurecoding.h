@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/coding/family.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -7,14 +9,6 @@
 #include <string_view>
 
 namespace tessaron {
-
-// The four figure families, in the order of their labels, buttons and lists.
-enum class Family { R, C, T, P };
-
-inline constexpr std::array<Family, 4> kFamilies{Family::R, Family::C, Family::T, Family::P};
-
-// "r", "c", "t" or "p".
-[[nodiscard]] QString familyLetter(Family family);
 
 // Figure codes: the family letter and two characters derived from the name's
 // length and character values. The name is expected in lower case; any other

@@ -2,6 +2,7 @@
 
 #include "core/coding/addresses.h"
 #include "core/coding/characters.h"
+#include "core/coding/family.h"
 #include "core/coding/figurecoding.h"
 #include "core/coding/namecheck.h"
 
@@ -24,11 +25,10 @@ RowFault rowFault(std::string_view name, std::string_view family, std::string_vi
 {
     if (!isKeptName(name, Capitals::Refused))
         return RowFault::Name;
-    static constexpr std::string_view kLetters = "rctp";
-    const std::size_t index = family.size() == 1 ? kLetters.find(family.front()) : kLetters.npos;
-    if (index == kLetters.npos)
+    const std::optional<Family> known = familyOfLetter(family);
+    if (!known)
         return RowFault::Family;
-    const CodeChars code = figureCodesOfAscii(name)[index];
+    const CodeChars code = figureCodesOfAscii(name)[static_cast<std::size_t>(*known)];
     // "http://www.tessaron-NAME-CODE.com", compared piece by piece.
     const bool formed = take(address, "http://www.") &&
                         take(address, {kSitePrefix.data(), std::size_t(kSitePrefix.size())}) &&

@@ -22,16 +22,6 @@ std::size_t indexOf(Family family)
     return static_cast<std::size_t>(family);
 }
 
-// The family of a row's letter; nothing for a letter other than r, c, t, p.
-std::optional<Family> familyOfLetter(const QString &letter)
-{
-    for (Family family : kFamilies) {
-        if (familyLetter(family) == letter)
-            return family;
-    }
-    return std::nullopt;
-}
-
 // Whether two stored names are one name in store order, which ignores the letter
 // case of A-Z. Only rows another tool wrote can differ so.
 bool sameName(const QString &a, const QString &b)

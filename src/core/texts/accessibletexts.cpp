@@ -2,19 +2,41 @@
 
 namespace tessaron {
 
+namespace {
+
+// The families' words in a language, from the one family table.
+std::array<QString, 4> familyWords(Lang lang)
+{
+    std::array<QString, 4> words;
+    for (Family family : kFamilies) {
+        const std::string_view w =
+            lang == Lang::Spanish ? facts(family).spanishWords : facts(family).englishWords;
+        words[static_cast<std::size_t>(family)] = QString::fromUtf8(w.data(), qsizetype(w.size()));
+    }
+    return words;
+}
+
+// The same words beginning a sentence: a control's whole name.
+std::array<QString, 4> capitalised(std::array<QString, 4> words)
+{
+    for (QString &w : words)
+        w[0] = w[0].toUpper();
+    return words;
+}
+
+} // namespace
+
 const AccessibleTexts &accessibleTexts(Lang lang)
 {
     static const AccessibleTexts spanish{
-        {QStringLiteral("cuatro lados"), QStringLiteral("círculo o elipse"),
-         QStringLiteral("tres lados"), QStringLiteral("más de cuatro lados")},
+        familyWords(Lang::Spanish),
         QStringLiteral("Abre la dirección de figura de %1"),
         QStringLiteral("Abre la dirección sin figura"),
         QStringLiteral("Muestra los favoritos por figura"),
         QStringLiteral("Muestra los favoritos por nombre"),
         QStringLiteral("Abre la página de Tessaron"),
         QStringLiteral("%1: %2"),
-        {QStringLiteral("Cuatro lados"), QStringLiteral("Círculo o elipse"),
-         QStringLiteral("Tres lados"), QStringLiteral("Más de cuatro lados")},
+        capitalised(familyWords(Lang::Spanish)),
         QStringLiteral("Sin figura"),
         QStringLiteral("sin figura"),
         QStringLiteral("Modo actual: buscar por figuras"),
@@ -22,16 +44,14 @@ const AccessibleTexts &accessibleTexts(Lang lang)
         QStringLiteral("modo actual"),
     };
     static const AccessibleTexts english{
-        {QStringLiteral("four sides"), QStringLiteral("circle or ellipse"),
-         QStringLiteral("three sides"), QStringLiteral("more than four sides")},
+        familyWords(Lang::English),
         QStringLiteral("Opens the figure address of %1"),
         QStringLiteral("Opens the address without figure"),
         QStringLiteral("Shows the favorites by figure"),
         QStringLiteral("Shows the favorites by name"),
         QStringLiteral("Opens the Tessaron page"),
         QStringLiteral("%1: %2"),
-        {QStringLiteral("Four sides"), QStringLiteral("Circle or ellipse"),
-         QStringLiteral("Three sides"), QStringLiteral("More than four sides")},
+        capitalised(familyWords(Lang::English)),
         QStringLiteral("Without figure"),
         QStringLiteral("without figure"),
         QStringLiteral("Current mode: search by shape"),
