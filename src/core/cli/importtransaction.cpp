@@ -71,8 +71,18 @@ ImportTransaction::ImportTransaction(const QString &path) : m_path(path)
 ImportTransaction::~ImportTransaction()
 {
     m_insert.reset();
-    if (m_open)
-        sqlite3_exec(m_db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (!m_open || sqlite3_exec(m_db.get(), "ROLLBACK", nullptr, nullptr, nullptr) == SQLITE_OK)
+        return;
+    // After a failed write (a full disk) SQLite leaves the undoing to its journal
+    // and the next connection that reads the store. It is done here and now, so
+    // that the store is as it was once the program ends, for readers that may not
+    // write (the exports) as well.
+    sqlite3 *db = nullptr;
+    m_db.reset();
+    sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    m_db.reset(db);
+    sqlite3_busy_handler(db, waitWhileBusy, nullptr);
+    sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr);
 }
 
 void ImportTransaction::exec(const char *sql)
