@@ -4,6 +4,7 @@
 #include "core/coding/modtessaron.h"
 #include "core/favourites/favouritescursor.h"
 #include "core/settings/favouritesstore.h"
+#include "support/datafolders.h"
 #include "support/hostilerows.h"
 #include "support/storehelper.h"
 
@@ -201,6 +202,8 @@ private Q_SLOTS:
     void aSignalEndsTheProgramWithNothingAdded();
     void killedMidImportLeavesNoRow();
     void fromStandardInput();
+    void aNewInstallationImportsIntoTheUsersOwnStore();
+    void aFileNameOfAnyBytes();
 };
 
 void TestFavouritesImport::anExportComesBackWhole_data()
@@ -696,6 +699,47 @@ void TestFavouritesImport::fromStandardInput()
     QCOMPARE(process.readAllStandardOutput(), QByteArray());
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(storedRows(program.store).size(), wellFormedRows().size() + 3);
+}
+
+void TestFavouritesImport::aNewInstallationImportsIntoTheUsersOwnStore()
+{
+    // An installation that has never run, as the exports find its store.
+    PrivateDataFolders data;
+    QTemporaryDir prefix;
+    QVERIFY(QDir().mkpath(prefix.filePath("bin")) &&
+            QDir().mkpath(prefix.filePath("share/tessaron")));
+    const QString program = prefix.filePath("bin/tessaron");
+    QVERIFY(QFile::copy(qEnvironmentVariable("TESSARON_BINARY"), program));
+    QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(createEmptyStore(prefix.filePath("share/tessaron/TESSARON.MDB")));
+    QTemporaryFile file;
+    const QByteArray csv = "address,name,family\r\nhttp://www.tessaron-zz-pys.com,zz,p\r\n";
+    QVERIFY(file.open() && file.write(csv) == csv.size() && file.flush());
+    QProcess process;
+    process.start(program, {"--import", file.fileName()});
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(storedRows(data.userStore()), QStringList{"http://www.tessaron-zz-pys.com|zz|p"});
+    QCOMPARE(storedRows(prefix.filePath("share/tessaron/TESSARON.MDB")), QStringList{});
+}
+
+void TestFavouritesImport::aFileNameOfAnyBytes()
+{
+    // A name that is no UTF-8 is opened as the bytes it is, and shown escaped.
+    Program program;
+    QTemporaryDir dir;
+    QProcess process;
+    process.start("bash", {"-c",
+                           "f=\"$1/a$(printf '\\xff\\x1b')b.csv\"; "
+                           "printf 'address,name,family\\nhttp://www.tessaron-zz-pys.com,zz,p\\n' "
+                           "> \"$f\"; exec \"$0\" --import \"$f\"",
+                           program.path, dir.path()});
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.readAllStandardError(),
+             "tessaron: imported " + dir.path().toUtf8() +
+                 "/a\\xff\\x1bb.csv: 0 added, 1 already there, 0 left out, 0 links not figure "
+                 "addresses\n");
+    QCOMPARE(process.exitCode(), 0);
 }
 
 int main(int argc, char **argv)
