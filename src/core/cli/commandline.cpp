@@ -84,7 +84,7 @@ QStringList withoutQtOptions(const QStringList &arguments)
 
 const QString kUsage =
     QStringLiteral("Usage: tessaron [--codes NAME... | --codes - | --favourites csv|html | "
-                   "--language english|spanish | --help | --version]");
+                   "--import FILE | --language english|spanish | --help | --version]");
 
 // What the words say, before anything of it is checked.
 struct ParsedArguments {
@@ -96,6 +96,7 @@ struct ParsedArguments {
     bool language = false;
     QStringList languageValues;
     QStringList favouritesFormats;
+    QStringList importFiles;
     QStringList positional;
 };
 
@@ -122,7 +123,13 @@ ParsedArguments parseArguments(const QStringList &arguments)
         QStringLiteral("Prints the saved favourites as CSV, or as a bookmarks file browsers "
                        "import (html), and exits."),
         QStringLiteral("csv|html"));
-    parser.addOptions({help, version, codes, language, favourites});
+    const QCommandLineOption import(
+        QStringLiteral("import"),
+        QStringLiteral("Adds to the saved favourites those in FILE (- for standard input): this "
+                       "program's CSV or a bookmarks file of any browser. Addresses already saved "
+                       "and rows this program would not write are left out; all or nothing."),
+        QStringLiteral("FILE"));
+    parser.addOptions({help, version, codes, language, favourites, import});
     parser.addPositionalArgument(QStringLiteral("NAME"),
                                  QStringLiteral("A domain name, with --codes."),
                                  QStringLiteral("[NAME...]"));
@@ -151,6 +158,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
     parsed.language = parser.isSet(language);
     parsed.languageValues = parser.values(language);
     parsed.favouritesFormats = parser.values(favourites);
+    parsed.importFiles = parser.values(import);
     parsed.positional = parser.positionalArguments() + names;
     return parsed;
 }
@@ -168,11 +176,12 @@ CommandLineRequest checkArguments(const ParsedArguments &parsed, bool inputIsTer
 {
     if (!parsed.error.isEmpty()) // it quotes the word it could not read
         return refused(printable(parsed.error, 4096));
-    const int actions =
-        int(parsed.help) + int(parsed.version) + int(parsed.codes) + int(parsed.language);
+    const int actions = int(parsed.help) + int(parsed.version) + int(parsed.codes) +
+                        int(parsed.language) + int(!parsed.favouritesFormats.isEmpty()) +
+                        int(!parsed.importFiles.isEmpty());
     if (actions > 1)
-        return refused(
-            QStringLiteral("Only one of --codes, --language, --help and --version may be given."));
+        return refused(QStringLiteral("Only one of --codes, --favourites, --import, --language, "
+                                      "--help and --version may be given."));
 
     CommandLineRequest request;
     if (parsed.help) {
@@ -209,6 +218,11 @@ CommandLineRequest checkArguments(const ParsedArguments &parsed, bool inputIsTer
             return refused(QStringLiteral("--favourites takes csv or html, once."));
         request.action = CommandLineRequest::Action::ExportFavourites;
         request.format = format;
+    } else if (!parsed.importFiles.isEmpty()) {
+        if (parsed.importFiles.size() > 1 || !parsed.positional.isEmpty())
+            return refused(QStringLiteral("--import takes one FILE, or - for standard input."));
+        request.action = CommandLineRequest::Action::ImportFavourites;
+        request.file = parsed.importFiles.first();
     } else if (!parsed.positional.isEmpty()) {
         return refused(QStringLiteral("Unexpected argument \"%1\"; names are coded with --codes.")
                            .arg(printable(parsed.positional.first())));

@@ -17,6 +17,7 @@ struct CommandLineRequest {
         Codes,
         SetLanguage,
         ExportFavourites,
+        ImportFavourites,
         Help,
         Version,
         Refused
@@ -26,6 +27,7 @@ struct CommandLineRequest {
     bool namesFromInput = false; // Codes: the names come one a line from standard input
     QString language;            // SetLanguage: "english" or "spanish"
     QString format;              // ExportFavourites: "csv" or "html"
+    QString file;                // ImportFavourites: the file, "-" for standard input
     QString message;             // Help, Version: the text to print; Refused: why
 };
 

@@ -1,5 +1,6 @@
 #include "core/cli/favouritesexport.h"
 
+#include "core/cli/leftoutrows.h"
 #include "core/cli/outputsink.h"
 #include "core/cli/terminaltext.h"
 #include "core/coding/family.h"
@@ -65,6 +66,8 @@ template <typename Sink> void writeHtmlText(Sink &out, std::string_view text)
     }
     out << text.substr(plain);
 }
+
+const QString kStoreRow = QStringLiteral("a row this program did not write");
 
 // The bookmarks of one family, kept in a temporary file while the store is read
 // in name order, so that the families come out one folder after another from a
@@ -137,40 +140,12 @@ void openFolder(OutputSink &out, std::size_t family)
         << "</H3>\n    <DL><p>\n"sv;
 }
 
-// The rows that are left out, named on the error output as they are met.
-class LeftOutRows {
-public:
-    explicit LeftOutRows(OutputSink &err) : m_err(err) {}
-
-    void add(RowFault fault, std::string_view name, std::string_view family,
-             std::string_view address)
-    {
-        if (++m_count > kLeftOutNamed)
-            return;
-        m_err << QStringLiteral("tessaron: left out a row this program did not write (%1): "
-                                "name \"%2\", family \"%3\", address \"%4\"\n")
-                     .arg(rowFaultText(fault), printable(decodeBytes(name)),
-                          printable(decodeBytes(family)), printable(decodeBytes(address)));
-    }
-    void finish()
-    {
-        if (m_count > kLeftOutNamed)
-            m_err
-                << QStringLiteral("tessaron: %1 more rows left out\n").arg(m_count - kLeftOutNamed);
-    }
-    [[nodiscard]] qint64 count() const { return m_count; }
-
-private:
-    OutputSink &m_err;
-    qint64 m_count = 0;
-};
-
 void writeCsv(StoreReader &store, OutputSink &out, LeftOutRows &leftOut)
 {
     out << "address,name,family\r\n"sv;
     store.forEachRow([&](std::string_view name, std::string_view family, std::string_view address) {
         if (const RowFault fault = rowFault(name, family, address); fault != RowFault::None) {
-            leftOut.add(fault, name, family, address);
+            leftOut.add(kStoreRow, fault, name, family, address);
             return;
         }
         writeCsvField(out, address);
@@ -194,7 +169,7 @@ bool writeHtml(StoreReader &store, OutputSink &out, LeftOutRows &leftOut, QStrin
     std::array<SpillFile, 3> later;
     store.forEachRow([&](std::string_view name, std::string_view family, std::string_view address) {
         if (const RowFault fault = rowFault(name, family, address); fault != RowFault::None) {
-            leftOut.add(fault, name, family, address);
+            leftOut.add(kStoreRow, fault, name, family, address);
             return;
         }
         // A well-formed row's family is known.

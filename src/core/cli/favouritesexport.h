@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/cli/leftoutrows.h"
+
 #include <QString>
 
 namespace tessaron {
@@ -8,9 +10,6 @@ class FavouritesStore;
 class OutputSink;
 
 enum class ExportFormat { Csv, Html };
-
-// How many left-out rows an export names one by one; the rest are counted.
-inline constexpr int kLeftOutNamed = 10;
 
 // Prints the favourites of `store` (the user's own made first when it is
 // missing, as the windows make it), in store order, to `out`:

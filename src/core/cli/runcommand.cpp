@@ -3,7 +3,9 @@
 #include "core/cli/codestream.h"
 #include "core/cli/commandline.h"
 #include "core/cli/favouritesexport.h"
+#include "core/cli/favouritesimport.h"
 #include "core/cli/outputsink.h"
+#include "core/cli/signallatch.h"
 #include "core/cli/terminaltext.h"
 #include "core/settings/favouritesstore.h"
 #include "core/settings/ini.h"
@@ -60,6 +62,17 @@ int runCommand(const CommandLineRequest &request, const QString &programDir, Com
         FavouritesStore store(programDir);
         status = exportFavourites(request.format == u"csv" ? ExportFormat::Csv : ExportFormat::Html,
                                   store, out, err);
+        break;
+    }
+    case CommandLineRequest::Action::ImportFavourites: {
+        FavouritesStore store(programDir);
+        const ImportOutcome outcome = importFavourites(request.file, streams.input, store, err);
+        if (outcome.signal != 0) {
+            // Nothing was added; the program then ends as the signal would have ended it.
+            err.flush();
+            endBySignal(outcome.signal);
+        }
+        status = outcome.status;
         break;
     }
     case CommandLineRequest::Action::StartDesktop:

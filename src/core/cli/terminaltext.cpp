@@ -71,6 +71,25 @@ QString decodeBytes(QByteArrayView bytes)
     return text;
 }
 
+QByteArray encodeBytes(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool pair =
+            c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (!pair && isEscapedByte(c.unicode())) {
+            bytes.append(char(c.unicode() - 0xDC00));
+            continue;
+        }
+        bytes.append(QStringView(text).mid(i, pair ? 2 : 1).toUtf8());
+        if (pair)
+            ++i;
+    }
+    return bytes;
+}
+
 QString printable(const QString &text, qsizetype limit)
 {
     QString shown;

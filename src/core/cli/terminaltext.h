@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -12,6 +13,10 @@ inline constexpr qsizetype kEchoLimit = 60;
 // its characters, and every byte that is not part of valid UTF-8 as U+DC80 plus
 // the byte, so that it can be shown as the byte it was.
 [[nodiscard]] QString decodeBytes(QByteArrayView bytes);
+
+// The bytes decodeBytes() read `text` from: a path given on the command line is
+// opened as the bytes it was, whatever they are.
+[[nodiscard]] QByteArray encodeBytes(const QString &text);
 
 // True for the character decodeBytes() gives an invalid byte.
 [[nodiscard]] constexpr bool isEscapedByte(char32_t c)

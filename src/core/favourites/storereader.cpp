@@ -35,11 +35,29 @@ std::string_view column(sqlite3_stmt *statement, int index)
     return text ? std::string_view(text, std::size_t(bytes)) : std::string_view();
 }
 
+// A program killed while it wrote the store (a kill -9 in the middle of an
+// import) leaves its journal behind, and only a connection that may write can
+// use it to put the store back as it was; a reader alone would fail. That is
+// done first, as any window's connection would do it.
+void undoAnUnfinishedWrite(const QString &path)
+{
+    if (!QFile::exists(path + QStringLiteral("-journal")))
+        return;
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close(db);
+}
+
 } // namespace
 
 StoreReader::StoreReader(const QString &path) : m_path(path)
 {
     requireStoreFile(path);
+    undoAnUnfinishedWrite(path);
     sqlite3 *db = nullptr;
     const int opened =
         sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);

@@ -136,6 +136,10 @@ void TestCommandLine::refusedArguments_data()
     QTest::newRow("unknown option") << QStringList{"--colour"};
     QTest::newRow("name without --codes") << QStringList{"abc"};
     QTest::newRow("two actions") << QStringList{"--version", "--codes", "abc"};
+    QTest::newRow("import without a file") << QStringList{"--import"};
+    QTest::newRow("import of two files") << QStringList{"--import", "a.csv", "--import", "b.csv"};
+    QTest::newRow("import and a word") << QStringList{"--import", "a.csv", "b.csv"};
+    QTest::newRow("import and export") << QStringList{"--import", "a.csv", "--favourites", "csv"};
     QTest::newRow("an option of terminal escapes") << QStringList{"--\x1b]0;x\a\x1b[2J"};
 }
 
@@ -156,6 +160,7 @@ void TestCommandLine::helpAndVersion()
     QVERIFY2(help.out.startsWith("Usage: tessaron "), qPrintable(help.out));
     QVERIFY(help.out.contains("--codes"));
     QVERIFY(help.out.contains("--language"));
+    QVERIFY(help.out.contains("--import <FILE>"));
     const Run version = runTessaron({"--version"});
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out, QStringLiteral("tessaron 1.1\n"));
