@@ -4,14 +4,20 @@
 // the rule (a leading hyphen let through, a capital stored) fails here.
 #include "core/cli/codestream.h"
 #include "core/cli/commandline.h"
+#include "core/cli/favouritesimport.h"
+#include "core/cli/outputsink.h"
 #include "core/cli/runcommand.h"
 #include "core/coding/addresses.h"
 #include "core/coding/figurecoding.h"
 #include "core/coding/namecheck.h"
 #include "core/favourites/favouriterow.h"
+#include "core/favourites/favouritescursor.h"
 #include "core/models/nameentry.h"
+#include "core/settings/favouritesstore.h"
 #include "support/fakedesktop.h"
+#include "support/storehelper.h"
 
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 
@@ -150,6 +156,31 @@ void TestNameRule::everyPlaceKeepsTheSameNames()
         QCOMPARE(rowFault(lower, familyLetter(family), address) == RowFault::None, kept);
         if (lower != name)
             QCOMPARE(rowFault(name, familyLetter(family), address), RowFault::Name);
+    }
+
+    // The import of the program's CSV: the row of the lower-case name enters the
+    // store when the name is kept, and the name as typed, capitals and all, never.
+    const QString address = figureAddress(lower, figureCode(Family::T, lower));
+    const QByteArray lowerRow = (address + u',').toUtf8() + lower.toUtf8() + ",t\r\n";
+    const QByteArray typedRow = (address + u',').toUtf8() + utf8 + ",t\r\n";
+    for (const QByteArray &row : {lowerRow, typedRow}) {
+        QTemporaryDir programDir;
+        const QString storePath = programDir.filePath("TESSARON.MDB");
+        QVERIFY(createEmptyStore(storePath));
+        const Outcome imported =
+            capture("address,name,family\r\n" + row, [&](int in, int out, int err) {
+                FavouritesStore store(programDir.path());
+                OutputSink errors(err, QStringLiteral("standard error"));
+                const int status = importFavourites(QStringLiteral("-"), in, store, errors).status;
+                ::close(in);
+                ::close(out);
+                return errors.finish() ? status : -1;
+            });
+        const bool enters = kept && (row == lowerRow || lower == name);
+        QCOMPARE(imported.status == 0, enters);
+        QCOMPARE(storedRows(storePath),
+                 enters ? QStringList{address + u'|' + lower + QStringLiteral("|t")}
+                        : QStringList());
     }
 }
 
