@@ -253,7 +253,7 @@ ImportOutcome importFrom(int input, const QString &shownName, FavouritesStore &f
         else
             err << QStringLiteral("tessaron: %1: %2; nothing was imported\n")
                        .arg(shownName, stop.why);
-        return ImportOutcome{stop.status, stop.signal};
+        return ImportOutcome{.status = stop.status, .signal = stop.signal};
     };
 
     Importer::Format format = Importer::Format::Csv;
@@ -276,7 +276,7 @@ ImportOutcome importFrom(int input, const QString &shownName, FavouritesStore &f
                               "imported\n")
                    .arg(
                        printable(favourites.commandLineProblem(favourites.explained(error)), 4096));
-        return {1, 0};
+        return {.status = 1};
     }
     leftOut.finish();
     const Counts &counts = importer.counts();
@@ -287,7 +287,12 @@ ImportOutcome importFrom(int input, const QString &shownName, FavouritesStore &f
                .arg(counts.present)
                .arg(leftOut.count())
                .arg(counts.otherLinks);
-    return {leftOut.count() == 0 ? 0 : 1, 0};
+    return {.status = leftOut.count() == 0 ? 0 : 1,
+            .committed = true,
+            .added = counts.added,
+            .present = counts.present,
+            .leftOut = leftOut.count(),
+            .otherLinks = counts.otherLinks};
 }
 
 } // namespace
@@ -301,11 +306,11 @@ ImportOutcome importFavourites(const QString &file, int input, FavouritesStore &
     const QString shown = printable(file, 4096);
     const int fd = ::open(encodeBytes(file).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 && errno == EINTR && SignalLatch::caught() != 0)
-        return {1, SignalLatch::caught()}; // a pipe with no writer yet, given up
+        return {.status = 1, .signal = SignalLatch::caught()}; // a pipe with no writer yet
     if (fd < 0) {
         err << QStringLiteral("tessaron: %1: it cannot be read: %2; nothing was imported\n")
                    .arg(shown, QString::fromLocal8Bit(std::strerror(errno)));
-        return {2, 0};
+        return {.status = 2};
     }
     const ImportOutcome outcome = importFrom(fd, shown, store, err);
     ::close(fd);

@@ -16,6 +16,14 @@ struct ImportOutcome {
     // The signal (TERM, INT or HUP) that ended the import with nothing added,
     // or 0.
     int signal = 0;
+    // Whether the rows went in: false when nothing was imported.
+    bool committed = false;
+    // What the file held, once committed: rows added, rows the store held
+    // already, rows left out, and a bookmarks file's links to other pages.
+    qint64 added = 0;
+    qint64 present = 0;
+    qint64 leftOut = 0;
+    qint64 otherLinks = 0;
 };
 
 // Adds to the user's store (found as the exports find it, and made from the

@@ -36,6 +36,11 @@ FavouritesTexts spanish()
     t.deleteQuestion = QStringLiteral("Quieres borrar esta dirección ?");
     t.damagedRow = QStringLiteral("El favorito \"%1\" está dañado: no lo guardó Tessaron y no "
                                   "se abrirá. Puedes borrarlo.");
+    t.importQuestion = QStringLiteral("Quieres importar los favoritos de \"%1\" ?");
+    t.importDone = QStringLiteral("Favoritos importados de \"%1\": %2 añadidos, %3 ya estaban, %4 "
+                                  "dejados fuera, %5 enlaces que no son direcciones de figura.");
+    t.importLeftOut = QStringLiteral("Se han dejado fuera:");
+    t.importNothing = QStringLiteral("No se ha importado nada de \"%1\":");
     t.openButtonLaunch = Launch::DesktopHandler;
     t.nameLabelLaunch = Launch::Browser;
     return t;
@@ -76,6 +81,11 @@ FavouritesTexts english()
     t.deleteQuestion = QStringLiteral("Do you want to erase this address ?");
     t.damagedRow = QStringLiteral("The favorite \"%1\" is damaged: Tessaron did not save it, "
                                   "and it will not be opened. You can delete it.");
+    t.importQuestion = QStringLiteral("Do you want to import the favorites of \"%1\" ?");
+    t.importDone = QStringLiteral("Favorites imported from \"%1\": %2 added, %3 already there, %4 "
+                                  "left out, %5 links that are not figure addresses.");
+    t.importLeftOut = QStringLiteral("Left out:");
+    t.importNothing = QStringLiteral("Nothing was imported from \"%1\":");
     t.openButtonLaunch = Launch::Browser;
     t.nameLabelLaunch = Launch::DesktopHandler;
     return t;

@@ -41,6 +41,13 @@ struct FavouritesTexts {
     QString deleteQuestion;
     // A stored row this program could not have written, with its name for %1.
     QString damagedRow;
+    // A file dropped on the window: %1 its name. The result: %1 the file, %2 rows
+    // added, %3 there already, %4 left out, %5 links to other pages; then, when
+    // rows were left out, the line before the ones that name them.
+    QString importQuestion;
+    QString importDone;
+    QString importLeftOut;
+    QString importNothing;   // %1 the file; the reason follows
     Launch openButtonLaunch; // Command1 to Command4
     Launch nameLabelLaunch;  // lbladreca1 to lbladreca4
 };

@@ -1,6 +1,8 @@
 #include "gui/favourites/favouriteswindow.h"
 
+#include "core/models/importoffer.h"
 #include "core/texts/accessibletexts.h"
+#include "gui/favourites/filedrop.h"
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
@@ -161,6 +163,10 @@ FavouritesWindow::FavouritesWindow(Lang lang, const AppContext &context)
     createControls();
     createMenus();
     connectSignals();
+    // A favourites file dropped on the window is offered for import, as
+    // `tessaron --import FILE` would import it.
+    auto *offer = new ImportOffer(lang, context.desktop, context.programDir, this);
+    new FileDrop(this, [offer](const QString &file) { offer->offer(file); });
     load();
 }
 

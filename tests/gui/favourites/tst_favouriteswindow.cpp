@@ -9,12 +9,16 @@
 #include "support/storehelper.h"
 
 #include <QComboBox>
+#include <QDropEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using namespace tessaron;
 
@@ -79,6 +83,9 @@ private Q_SLOTS:
     void nameLabelsActOnReturnEnterAndSpaceAsOnAClick();
     void fromTheKeyboardAlone();
     void screenReadersTellTheControlsApart();
+    void aDroppedFileIsOfferedForImport_data();
+    void aDroppedFileIsOfferedForImport();
+    void onlyOneLocalFileIsTaken();
     void storedMarkupIsShownAsTextAndNeverOpened_data();
     void storedMarkupIsShownAsTextAndNeverOpened();
 };
@@ -489,6 +496,129 @@ void TestFavouritesWindow::screenReadersTellTheControlsApart()
     }
     QCOMPARE(descriptions.size(), 6);
     QVERIFY(!descriptions.contains(QString()));
+}
+
+namespace {
+
+// Drops `data` on `target` as a file manager would: enters, moves, drops.
+bool dropOn(QWidget *target, QMimeData *data)
+{
+    const QPointF at(target->rect().center());
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+QMimeData *filesData(const QStringList &paths)
+{
+    auto *data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data->setUrls(urls);
+    data->setText(paths.join(u'\n')); // as file managers offer it, for text boxes
+    return data;
+}
+
+} // namespace
+
+void TestFavouritesWindow::aDroppedFileIsOfferedForImport_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("target"); // where on the window it is dropped
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("told"); // the start of the box that tells the result
+    const QByteArray csv = "address,name,family\r\n"
+                           "http://www.tessaron-new-rmt.com,new,r\r\n"
+                           "http://www.tessaron-abc-rmt.com,abc,r\r\n"
+                           "http://www.tessaron-bad-rzz.com,bad,r\r\n";
+    QTest::newRow("es, on the window") << int(Lang::Spanish) << "frmbdd" << true << csv
+                                       << "Favoritos importados de \"f.csv\": 1 añadidos, 1 ya "
+                                          "estaban, 1 dejados fuera, 0 enlaces que no son "
+                                          "direcciones de figura.\n\nSe han dejado fuera:\nleft "
+                                          "out line 4, ";
+    QTest::newRow("en, on the search box") << int(Lang::English) << "txtnom" << true << csv
+                                           << "Favorites imported from \"f.csv\": 1 added, 1 "
+                                              "already there, 1 left out, 0 links that are not "
+                                              "figure addresses.";
+    QTest::newRow("en, answered no") << int(Lang::English) << "frmdb" << false << csv << "";
+    QTest::newRow("es, not a favourites file")
+        << int(Lang::Spanish) << "frmbdd" << true << QByteArray("hello\n")
+        << "No se ha importado nada de \"f.csv\":\n";
+}
+
+// A file dropped anywhere on the window is asked about in its language, imported
+// as the command line imports it, and its result told; the window shows the new
+// rows the next time a mode is entered, and nothing else in it changes.
+void TestFavouritesWindow::aDroppedFileIsOfferedForImport()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, target);
+    QFETCH(bool, answer);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, told);
+    const Twin &twin = Lang(lang) == Lang::Spanish ? kSpanish : kEnglish;
+    TestApp app;
+    saveSomeNames(app, twin.lang);
+    const QStringList before = storedRows(app.storePath());
+    QTemporaryDir dir;
+    QFile f(dir.filePath("f.csv"));
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size() && f.flush());
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, twin.lang);
+    click(w, "Label2");
+    click(w, "Command8");
+    const QStringList shownBefore = labels(w);
+    app.desktop.answer = answer;
+
+    QWidget *on = w->objectName() == target ? w : w->findChild<QWidget *>(target);
+    QVERIFY(on);
+    std::unique_ptr<QMimeData> data(filesData({f.fileName()}));
+    QVERIFY(dropOn(on, data.get()));
+    TestApp::settle();
+    const QString question = twin.lang == Lang::Spanish
+                                 ? "Quieres importar los favoritos de \"f.csv\" ?"
+                                 : "Do you want to import the favorites of \"f.csv\" ?";
+    QCOMPARE(app.desktop.questions, QStringList{question});
+    QCOMPARE(w->findChild<QLineEdit *>("txtnom")->text(), QString()); // no path typed in
+    QCOMPARE(labels(w), shownBefore);
+    const bool added = answer && file.startsWith("address");
+    if (!answer) {
+        QVERIFY(app.desktop.messages.isEmpty());
+    } else {
+        QCOMPARE(app.desktop.messages.size(), 1);
+        QVERIFY2(app.desktop.messages.front().startsWith(told),
+                 qPrintable(app.desktop.messages.front()));
+    }
+    const QStringList after = storedRows(app.storePath());
+    QCOMPARE(after.size(), before.size() + (added ? 1 : 0));
+    QCOMPARE(after.contains("http://www.tessaron-new-rmt.com|new|r"), added);
+
+    // The next mode entered reads the store as it is now.
+    click(w, "Label1");
+    auto *list = w->findChild<QComboBox *>("Combo1");
+    QCOMPARE(list->findText("new") >= 0, added);
+}
+
+void TestFavouritesWindow::onlyOneLocalFileIsTaken()
+{
+    TestApp app;
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::English);
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<QMimeData>> refused;
+    refused.emplace_back(filesData({dir.filePath("a.csv"), dir.filePath("b.csv")}));
+    refused.emplace_back(new QMimeData);
+    refused.back()->setText("http://www.tessaron-abc-rmt.com,abc,r");
+    refused.emplace_back(new QMimeData);
+    refused.back()->setUrls({QUrl("https://example.com/f.csv")});
+    for (const auto &data : refused)
+        QVERIFY(!dropOn(w, data.get()));
+    TestApp::settle();
+    QVERIFY(app.desktop.questions.isEmpty());
 }
 
 void TestFavouritesWindow::storedMarkupIsShownAsTextAndNeverOpened_data()
