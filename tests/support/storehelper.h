@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaType>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -51,8 +52,9 @@ inline bool execOn(const QString &path, const QStringList &statements)
 }
 
 // The ways a store file can be unusable: no file at all, a directory in its
-// place, a file that is no database, or a database without the table.
-enum class StoreFault { Missing, Directory, NotADatabase, NoTable };
+// place, a file that is no database, a database without the table, a link to a
+// file that is not there (PATH.gone), or a link to itself.
+enum class StoreFault { Missing, Directory, NotADatabase, NoTable, DanglingLink, LinkLoop };
 Q_DECLARE_METATYPE(StoreFault)
 
 // Puts a store with `fault` at `path`, in place of whatever stood there.
@@ -71,6 +73,10 @@ inline bool makeFaultyStore(const QString &path, StoreFault fault)
     }
     case StoreFault::NoTable:
         return execOn(path, {"CREATE TABLE Other (x TEXT)"});
+    case StoreFault::DanglingLink:
+        return QFile::link(path + ".gone", path);
+    case StoreFault::LinkLoop:
+        return QFile::link(QFileInfo(path).fileName(), path);
     }
     return false;
 }

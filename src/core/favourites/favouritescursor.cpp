@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace tessaron {
@@ -378,6 +379,16 @@ void FavouritesCursor::deleteCurrent()
 void requireStoreFile(const QString &path)
 {
     const QFileInfo info(path);
+    // A link whose end is missing (a store kept on a stick that is not mounted) is
+    // said to be one, so that no one looks for the link itself.
+    if (!info.exists() && info.isSymLink()) {
+        struct stat followed {};
+        if (::stat(QFile::encodeName(path).constData(), &followed) != 0 && errno == ELOOP)
+            throw StoreError(StoreError::Kind::CannotOpen, StoreError::Cause::LinkLoop, path,
+                             QStringLiteral("it is a link that leads back to itself"));
+        throw StoreError(StoreError::Kind::CannotOpen, StoreError::Cause::BrokenLink, path,
+                         info.symLinkTarget());
+    }
     if (!info.exists())
         throw StoreError(StoreError::Kind::CannotOpen, StoreError::Cause::Missing, path,
                          QStringLiteral("the file does not exist"));

@@ -26,7 +26,9 @@ public:
         ReadOnly,
         Locked,
         DiskFull,
-        NotMade, // the user's own could not be made from the installed empty store
+        NotMade,    // the user's own could not be made from the installed empty store
+        BrokenLink, // a link to a file that is not there; the reason names the target
+        LinkLoop,   // a link that leads back to itself
     };
 
     StoreError(Kind kind, Cause cause, QString path, QString reason)

@@ -39,17 +39,30 @@ QString firstExisting(const QStringList &folders, const QString &fileName)
 
 } // namespace
 
+namespace {
+
+// Whether an entry stands at `path`: a file, or anything else by that name, a link
+// that leads nowhere included. Such an entry is the store it names, and opening it
+// says why it cannot be used; another store is never put in its place.
+bool entryStandsAt(const QString &path)
+{
+    const QFileInfo entry(path);
+    return entry.exists() || entry.isSymLink();
+}
+
+} // namespace
+
 StoreLocation locateStore(const QString &programDir, bool makeFromTemplate)
 {
     const QString store = QString::fromLatin1(kStoreFileName);
     const QString beside = QDir(programDir).filePath(store);
-    if (QFileInfo::exists(beside))
+    if (entryStandsAt(beside))
         return {beside, {}, {}};
     const QString userFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
             .filePath(QStringLiteral("tessaron"));
     const QString own = QDir(userFolder).filePath(store);
-    if (QFileInfo::exists(own))
+    if (entryStandsAt(own))
         return {own, {}, {}};
     const QStringList folders = dataFolders(programDir);
     const QString storeTemplate = firstExisting(folders, store);

@@ -15,7 +15,7 @@ struct CauseText {
 };
 
 // %1 in a text stands for the system's own words.
-constexpr std::array<CauseText, 8> kCauses{{
+constexpr std::array<CauseText, 10> kCauses{{
     {Cause::Missing, "el archivo no existe", "the file does not exist"},
     {Cause::NotAFile, "no es un archivo", "it is not a file"},
     {Cause::NotADatabase, "no es una base de datos", "it is not a database"},
@@ -24,6 +24,10 @@ constexpr std::array<CauseText, 8> kCauses{{
     {Cause::Locked, "otro programa la tiene bloqueada", "another program has locked it"},
     {Cause::DiskFull, "el disco está lleno", "the disk is full"},
     {Cause::NotMade, "no se ha podido crear (%1)", "it could not be made (%1)"},
+    {Cause::BrokenLink, "es un enlace a %1, que no existe",
+     "it is a link to %1, which does not exist"},
+    {Cause::LinkLoop, "es un enlace que vuelve sobre sí mismo",
+     "it is a link that leads back to itself"},
 }};
 
 } // namespace

@@ -61,6 +61,11 @@ void TestStoreFaults::eachWindowSaysWhatIsWrongWithTheStore_data()
          "it is not a database"},
         {"no table", StoreFault::NoTable, false, "no contiene la tabla AdrecaFig",
          "it holds no table AdrecaFig"},
+        // A link is the store it names, even when it leads nowhere (%1: the store).
+        {"a link to nothing", StoreFault::DanglingLink, false,
+         "es un enlace a %1.gone, que no existe", "it is a link to %1.gone, which does not exist"},
+        {"a loop of links", StoreFault::LinkLoop, false, "es un enlace que vuelve sobre sí mismo",
+         "it is a link that leads back to itself"},
         {"locked", std::nullopt, true, "", ""},
         {"sound", std::nullopt, false, "", ""},
     };
@@ -123,9 +128,13 @@ void TestStoreFaults::eachWindowSaysWhatIsWrongWithTheStore()
         // A store missing beside the program is looked for in the user's data folder.
         const QString where =
             faulty && fault == StoreFault::Missing ? dataFolders.userStore() : store;
-        QVERIFY2(message.startsWith(expectedMessages(lang).storeOpenFailed + where + ": " + reason),
+        QVERIFY2(message.startsWith(expectedMessages(lang).storeOpenFailed + where + ": " +
+                                    QString(reason).replace("%1", store)),
                  qPrintable(message));
     }
+    // No other store is made in place of the one beside the program.
+    if (faulty && fault != StoreFault::Missing)
+        QVERIFY(!QFileInfo::exists(dataFolders.userStore()));
     if (locked)
         QVERIFY(holder.waitForFinished(10000));
 }
