@@ -56,9 +56,9 @@ bool unsafe(const QString &text)
 
 } // namespace
 
-QString LlegirIni(const QString &section, const QString &key, const QString &file)
+QString LlegirIni(const QString &section, const QString &key, const QString &file, QString *why)
 {
-    const std::optional<ProfileText> text = ProfileText::read(file, nullptr);
+    const std::optional<ProfileText> text = ProfileText::read(file, why);
     if (!text)
         return {};
     bool inSection = false;

@@ -11,7 +11,9 @@ namespace tessaron {
 
 // One value; the empty text when the file, section or key is missing, or the
 // file cannot be read.
-[[nodiscard]] QString LlegirIni(const QString &section, const QString &key, const QString &file);
+// `why`, when given, says why the file could not be read.
+[[nodiscard]] QString LlegirIni(const QString &section, const QString &key, const QString &file,
+                                QString *why = nullptr);
 
 // Writes one value, creating the file, section or key as needed and keeping every
 // other line byte for byte as it was, in the file's own encoding. The file is

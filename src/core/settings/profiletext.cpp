@@ -4,9 +4,33 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace tessaron {
 
 namespace {
+
+// Text in UTF-16 without a byte-order mark: its first characters are ASCII, each
+// with a NUL byte after it (little-endian) or before it (big-endian). Other bytes
+// that hold NULs (a damaged file) are read as Latin-1 as before.
+bool looksLikeUtf16(const QByteArray &bytes)
+{
+    const qsizetype pairs = std::min<qsizetype>(bytes.size() / 2, 32);
+    if (pairs < 2)
+        return false;
+    const auto everyPair = [&](int nul) {
+        for (qsizetype i = 0; i < pairs; ++i) {
+            const char a = bytes.at(2 * i + nul);
+            const char b = bytes.at(2 * i + 1 - nul);
+            if (a != '\0' || b == '\0' || static_cast<unsigned char>(b) > 0x7f)
+                return false;
+        }
+        return true;
+    };
+    return everyPair(1) || everyPair(0);
+}
 
 // A settings file is a few lines; anything far larger is not one, and reading it
 // would only slow the start.
@@ -31,6 +55,13 @@ std::optional<ProfileText> ProfileText::read(const QString &path, QString *why)
     const QFileInfo info(path);
     if (info.isDir())
         return fail(QStringLiteral("it is a directory"));
+    if (!info.exists() && info.isSymLink()) {
+        struct stat followed {};
+        if (::stat(QFile::encodeName(path).constData(), &followed) != 0 && errno == ELOOP)
+            return fail(QStringLiteral("it is a link that leads back to itself"));
+        return fail(
+            QStringLiteral("it is a link to %1, which does not exist").arg(info.symLinkTarget()));
+    }
     if (!info.exists())
         return fail(QStringLiteral("it does not exist"));
     if (!info.isFile())
@@ -55,6 +86,11 @@ std::optional<ProfileText> ProfileText::read(const QString &path, QString *why)
             text.m_strayByte = bytes.right(1);
             bytes.chop(1);
         }
+    } else if (looksLikeUtf16(bytes)) {
+        // Read as bytes, its lines would never match, and a line added to it would
+        // be of another encoding than the rest.
+        return fail(QStringLiteral("it looks like UTF-16 without a byte-order mark, which is "
+                                   "not read (a UTF-16 file begins with one)"));
     } else {
         if (bytes.startsWith("\xEF\xBB\xBF")) {
             text.m_byteOrderMark = bytes.left(3);

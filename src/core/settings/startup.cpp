@@ -2,13 +2,20 @@
 
 #include "core/settings/ini.h"
 
+#include <QFileInfo>
+
 namespace tessaron {
 
-Lang startLanguage(const QString &settingsFile)
+Lang startLanguage(const QString &settingsFile, QString *problem)
 {
-    return LlegirIni(QStringLiteral("Idioma"), QStringLiteral("Inici"), settingsFile) == u"Angles"
-               ? Lang::English
-               : Lang::Spanish;
+    QString why;
+    const QString value =
+        LlegirIni(QStringLiteral("Idioma"), QStringLiteral("Inici"), settingsFile, &why);
+    if (problem) {
+        const QFileInfo entry(settingsFile);
+        *problem = entry.exists() || entry.isSymLink() ? why : QString();
+    }
+    return value == u"Angles" ? Lang::English : Lang::Spanish;
 }
 
 QString languageSetting(Lang lang)

@@ -1,5 +1,6 @@
 #include "gui/app/application.h"
 
+#include "core/cli/terminaltext.h"
 #include "core/cli/terminationwatcher.h"
 #include "core/settings/startup.h"
 #include "gui/about/aboutwindow.h"
@@ -11,6 +12,8 @@
 #include "gui/widgets/accessibility.h"
 
 #include <QCoreApplication>
+
+#include <cstdio>
 
 namespace tessaron {
 
@@ -60,7 +63,17 @@ void Application::start(const QString &settingsFile)
 {
     // The About window is the start-up screen; it finds the browser and leads on
     // to the main window of the same language.
-    m_registry.show(WindowKind::About, startLanguage(settingsFile));
+    QString problem;
+    const Lang lang = startLanguage(settingsFile, &problem);
+    // A settings file that stands there but cannot be read is said, not passed
+    // over: the language it holds would otherwise be lost without a word.
+    if (!problem.isEmpty()) {
+        const QString said = QStringLiteral("tessaron: the settings file %1 cannot be read: %2; "
+                                            "starting in Spanish\n")
+                                 .arg(printable(settingsFile, 4096), problem);
+        std::fputs(said.toLocal8Bit().constData(), stderr);
+    }
+    m_registry.show(WindowKind::About, lang);
 }
 
 int Application::run(const QString &settingsFile)

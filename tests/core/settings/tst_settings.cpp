@@ -33,6 +33,8 @@ private Q_SLOTS:
     void startLanguage_data();
     void startLanguage();
     void unreadableFilesMeanSpanish();
+    void readerAndWriterRefuseAFileInTheSameWords_data();
+    void readerAndWriterRefuseAFileInTheSameWords();
     void profileRules_data();
     void profileRules();
     void writeCreatesFileSectionAndKey();
@@ -106,6 +108,66 @@ void TestSettings::unreadableFilesMeanSpanish()
     const QString huge = dir.filePath("huge.ini");
     QVERIFY(writeFile(huge, "[Idioma]\nInici=Angles\n" + QByteArray(8 * 1024 * 1024, 'x')));
     QCOMPARE(tessaron::startLanguage(huge), Lang::Spanish);
+}
+
+void TestSettings::readerAndWriterRefuseAFileInTheSameWords_data()
+{
+    QTest::addColumn<QString>("stands"); // what stands at the settings file's path
+    QTest::addColumn<QString>("reason"); // how the reason begins; empty: no problem
+    QTest::newRow("nothing") << "nothing"
+                             << "";
+    QTest::newRow("a directory") << "directory"
+                                 << "it is a directory";
+    QTest::newRow("too large") << "large"
+                               << "it is larger than";
+    QTest::newRow("a loop of links") << "loop"
+                                     << "it is a link that leads back to itself";
+    QTest::newRow("a link to nothing") << "dangling"
+                                       << "it is a link to ";
+    QTest::newRow("UTF-16 without a byte-order mark")
+        << "utf16"
+        << "it looks like UTF-16 without a byte-order mark";
+    QTest::newRow("big-endian UTF-16 without a byte-order mark")
+        << "utf16be"
+        << "it looks like UTF-16 without a byte-order mark";
+}
+
+// A file the reader cannot read is said to be so at start, and the writer refuses
+// it in the same words, leaving it as it was: never a file in two encodings.
+void TestSettings::readerAndWriterRefuseAFileInTheSameWords()
+{
+    QFETCH(QString, stands);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tessaron.ini");
+    if (stands == "directory")
+        QVERIFY(QDir(dir.path()).mkdir("tessaron.ini"));
+    else if (stands == "large")
+        QVERIFY(writeFile(path, "[Idioma]\nInici=Angles\n" + QByteArray(2 * 1024 * 1024, ';')));
+    else if (stands == "loop")
+        QVERIFY(QFile::link("tessaron.ini", path));
+    else if (stands == "dangling")
+        QVERIFY(QFile::link(dir.filePath("stick/tessaron.ini"), path));
+    else if (stands == "utf16")
+        QVERIFY(writeFile(path, QByteArray("[\0I\0d\0i\0o\0m\0a\0]\0\n\0I\0n\0i\0c\0i\0=\0A\0n\0"
+                                           "g\0l\0e\0s\0\n\0",
+                                           44)));
+    else if (stands == "utf16be")
+        QVERIFY(writeFile(path, QByteArray("\0[\0I\0d\0i\0o\0m\0a\0]\0\n", 18)));
+    const QByteArray before = readFile(path);
+
+    QString problem;
+    QCOMPARE(tessaron::startLanguage(path, &problem), Lang::Spanish);
+    QVERIFY2(reason.isEmpty() ? problem.isEmpty() : problem.startsWith(reason),
+             qPrintable(problem));
+    QString why;
+    QCOMPARE(EscriureIni("Idioma", "Inici", "Angles", path, &why), reason.isEmpty());
+    if (reason.isEmpty()) {
+        QCOMPARE(tessaron::startLanguage(path), Lang::English);
+    } else {
+        QCOMPARE(why, problem);
+        QCOMPARE(readFile(path), before);
+    }
 }
 
 void TestSettings::profileRules_data()
