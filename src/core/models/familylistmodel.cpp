@@ -1,5 +1,6 @@
 #include "core/models/familylistmodel.h"
 
+#include "core/cli/terminaltext.h"
 #include "core/favourites/favouriterow.h"
 
 namespace tessaron {
@@ -50,8 +51,11 @@ QVariant FamilyListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_entries.size())
         return {};
+    // Shown escaped, as every text read from the store is shown (a row written
+    // elsewhere may hold control and direction characters); a name written here
+    // reads as itself.
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
-        return m_entries.at(index.row()).name;
+        return printable(m_entries.at(index.row()).name);
     return {};
 }
 

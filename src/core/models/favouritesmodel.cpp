@@ -44,9 +44,12 @@ FavouritesModel::FavouritesModel(Lang lang, const AppContext &context, QObject *
     }
 }
 
-const QString &FavouritesModel::label(Family family) const
+QString FavouritesModel::label(Family family) const
 {
-    return m_labels[indexOf(family)];
+    // A row written elsewhere may hold any characters: shown escaped, as the
+    // message about it and the command line show it, so that no control or
+    // direction character acts on the screen.
+    return printable(m_labels[indexOf(family)]);
 }
 
 FamilyListModel *FavouritesModel::list(Family family) const
@@ -164,7 +167,7 @@ void FavouritesModel::openPicked(Family family, int picked)
 
 void FavouritesModel::openShown(Family family)
 {
-    const QString name = label(family);
+    const QString &name = m_labels[indexOf(family)]; // as stored, not as shown
     if (name != kNoNameCaption)
         open(family, name, labelDamaged(family), m_texts.nameLabelLaunch);
 }
@@ -265,7 +268,7 @@ void FavouritesModel::previousName()
 
 void FavouritesModel::deleteShown(Family family)
 {
-    const QString name = label(family);
+    const QString name = m_labels[indexOf(family)]; // as stored, not as shown
     if (name == kNoNameCaption)
         return;
     bool found = false;

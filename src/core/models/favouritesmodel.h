@@ -32,7 +32,7 @@ public:
     [[nodiscard]] const FavouritesTexts &texts() const { return m_texts; }
     [[nodiscard]] Mode mode() const { return m_mode; }
     // Name label n: the shown name, or "?".
-    [[nodiscard]] const QString &label(Family family) const;
+    [[nodiscard]] QString label(Family family) const;
     // Figure-mode list n: the names saved in that family, in store order.
     [[nodiscard]] FamilyListModel *list(Family family) const;
     // Whether name label n shows a row this program could not have written.

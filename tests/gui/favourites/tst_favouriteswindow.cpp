@@ -86,6 +86,8 @@ private Q_SLOTS:
     void aDroppedFileIsOfferedForImport_data();
     void aDroppedFileIsOfferedForImport();
     void onlyOneLocalFileIsTaken();
+    void storedControlCharactersAreShownEscaped_data();
+    void storedControlCharactersAreShownEscaped();
     void storedMarkupIsShownAsTextAndNeverOpened_data();
     void storedMarkupIsShownAsTextAndNeverOpened();
 };
@@ -619,6 +621,45 @@ void TestFavouritesWindow::onlyOneLocalFileIsTaken()
         QVERIFY(!dropOn(w, data.get()));
     TestApp::settle();
     QVERIFY(app.desktop.questions.isEmpty());
+}
+
+void TestFavouritesWindow::storedControlCharactersAreShownEscaped_data()
+{
+    QTest::addColumn<QString>("name"); // as another tool stored it
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a right-to-left override")
+        << QStringLiteral("abc\u202Etxt.exe") << QStringLiteral("abc\\u{202e}txt.exe");
+    QTest::newRow("an escape") << QStringLiteral("a\x1b[31mb") << QStringLiteral("a\\x1b[31mb");
+    QTest::newRow("a line feed") << QStringLiteral("a\nb") << QStringLiteral("a\\nb");
+}
+
+// A damaged row's name is shown as the message about it and the command line show
+// it: its control and direction characters escaped, never acting on the screen.
+void TestFavouritesWindow::storedControlCharactersAreShownEscaped()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    TestApp app;
+    QVERIFY(insertRows(app.storePath(), {{"hostile", name, "r", "http://www.tessaron-x-rxx.com"}}));
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::English);
+    click(w, "Label2");
+    click(w, "Command8");
+    QCOMPARE(labels(w).first(), shown);
+    click(w, "lbladreca1");
+    QCOMPARE(app.desktop.messages.size(), 1);
+    QVERIFY2(app.desktop.messages.first().contains(u'"' + shown + u'"'),
+             qPrintable(app.desktop.messages.first()));
+    click(w, "Label1");
+    auto *list = w->findChild<QComboBox *>("Combo1");
+    QCOMPARE(list->itemText(0), shown);
+    list->setCurrentIndex(0);
+    QCOMPARE(list->currentText(), shown);
+
+    // The row as stored, not as shown, is the one deleted.
+    click(w, "Label2");
+    click(w, "Command8");
+    click(w, "cmdBorra_R");
+    QCOMPARE(storedRows(app.storePath()), QStringList());
 }
 
 void TestFavouritesWindow::storedMarkupIsShownAsTextAndNeverOpened_data()
