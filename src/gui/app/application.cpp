@@ -9,6 +9,7 @@
 #include "gui/sheets/registerswindow.h"
 #include "gui/sheets/symbologywindow.h"
 #include "gui/widgets/accessibility.h"
+#include "gui/widgets/buttonkeys.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +19,7 @@ Application::Application(Desktop &desktop, const QString &programDir)
     : m_desktop(desktop), m_programDir(programDir)
 {
     installAccessibleInterfaces();
+    installButtonKeys();
     registerWindows();
 }
 
