@@ -398,22 +398,37 @@ speech_since() {
     fi
 }
 
-# Waits until Orca has been quiet for a second, at least 1.5 s and at most 8 s.
+# Waits until Orca has been quiet for 2.5 s (it can be silent about 2 s while it
+# switches to a window that has just come up), at most 10 s.
 settle() {
     local start=$SECONDS size last quiet=0
     last=$(stat -c %s "$debug")
     sleep 0.5
-    while ((SECONDS - start < 8)); do
+    while ((SECONDS - start < 10)); do
         sleep 0.25
         size=$(stat -c %s "$debug")
         if [[ $size == "$last" ]]; then
             quiet=$((quiet + 1))
-            ((quiet >= 4 && SECONDS - start >= 1)) && return 0
+            ((quiet >= 10)) && return 0
         else
             quiet=0
             last=$size
         fi
     done
+}
+
+# Presses a key as a person does: the modifiers held down around it ("xdotool key
+# ctrl+Left" may let Ctrl go before Left, and Orca then hears a plain Left).
+press() {
+    local key=$1 mods=()
+    while [[ $key == *+?* ]]; do
+        mods+=("${key%%+*}")
+        key=${key#*+}
+    done
+    local down=() up=() m
+    for m in "${mods[@]}"; do down+=(keydown "$m"); done
+    for ((i = ${#mods[@]} - 1; i >= 0; i--)); do up+=(keyup "${mods[i]}"); done
+    timeout 10 xdotool "${down[@]}" key --delay 80 "$key" "${up[@]}"
 }
 
 # Checks that the program is still there and answers; stops the run if not.
@@ -471,7 +486,7 @@ for step in "${steps[@]}"; do
             ;;
         *)
             if ((count > 1)); then say "== key $key ($n)"; else say "== key $key"; fi
-            timeout 10 xdotool key --clearmodifiers -- "$key" || say "!! xdotool key failed"
+            press "$key" || say "!! xdotool key failed"
             ;;
         esac
         settle

@@ -42,6 +42,15 @@ const AccessibleTexts &accessibleTexts(Lang lang)
         QStringLiteral("Modo actual: buscar por figuras"),
         QStringLiteral("Modo actual: buscar por nombre"),
         QStringLiteral("modo actual"),
+        QStringLiteral("sin nombre"),
+        QStringLiteral("%1, formulario reducido"),
+        QStringLiteral("%1, %2"),
+        {
+            QStringLiteral("Dos rectángulos, un trapecio y un rombo"),
+            QStringLiteral("Un óvalo, un círculo y una curva cerrada a mano alzada"),
+            QStringLiteral("Un triángulo rectángulo y un triángulo isósceles"),
+            QStringLiteral("Un octógono alargado y una flecha de seis lados"),
+        },
     };
     static const AccessibleTexts english{
         familyWords(Lang::English),
@@ -57,6 +66,15 @@ const AccessibleTexts &accessibleTexts(Lang lang)
         QStringLiteral("Current mode: search by shape"),
         QStringLiteral("Current mode: search by name"),
         QStringLiteral("current mode"),
+        QStringLiteral("no name"),
+        QStringLiteral("%1, reduced form"),
+        QStringLiteral("%1, %2"),
+        {
+            QStringLiteral("Two rectangles, a trapezoid and a rhombus"),
+            QStringLiteral("An oval, a circle and a closed curve drawn freehand"),
+            QStringLiteral("A right triangle and an isosceles triangle"),
+            QStringLiteral("An elongated octagon and a six-sided arrow"),
+        },
     };
     return lang == Lang::Spanish ? spanish : english;
 }

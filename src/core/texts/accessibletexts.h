@@ -30,9 +30,23 @@ struct AccessibleTexts {
     QString figureModeMark;
     QString nameModeMark;
     QString currentMode; // heard after the current mode's link
+    // Heard for a name label that shows "?", before its family.
+    QString noName;
+    // The compact window's name, which tells it from the main window of the same
+    // title: %1, the title.
+    QString compactWindow;
+    // A text heard with its family, as a register of the registers sheet:
+    // %1, the text; %2, a family.
+    QString withFamily;
+    // What the symbology sheet's four boxes of example figures show, by family.
+    std::array<QString, 4> exampleFigures;
 
     [[nodiscard]] QString family(Family f) const { return families[static_cast<std::size_t>(f)]; }
     [[nodiscard]] QString figureDescription(Family f) const { return opensFigure.arg(family(f)); }
+    [[nodiscard]] QString textWithFamily(const QString &text, Family f) const
+    {
+        return withFamily.arg(text, family(f));
+    }
     // A caption that several controls share, with the family that tells them apart.
     [[nodiscard]] QString forFamily(const QString &caption, Family f) const
     {

@@ -161,6 +161,13 @@ void AboutWindow::showFrame(int number)
 
 void AboutWindow::Timer1_Timer()
 {
+    // A screen reader takes longer than ten seconds to read the window out (its
+    // 44 words, about 15 s with Orca), and a window that vanishes mid-sentence
+    // takes the rest with it: with a reader listening, the window waits for its
+    // button, its close box or a click, as it always may be closed. Asked when
+    // the timer runs out, so a reader started meanwhile counts too.
+    if (QAccessible::isActive())
+        return;
     close();
 }
 

@@ -10,6 +10,7 @@
 #include "gui/sheets/registerswindow.h"
 #include "gui/sheets/symbologywindow.h"
 #include "gui/widgets/accessibility.h"
+#include "gui/widgets/buttonkeys.h"
 
 #include <QCoreApplication>
 
@@ -21,6 +22,7 @@ Application::Application(Desktop &desktop, const QString &programDir)
     : m_desktop(desktop), m_programDir(programDir)
 {
     installAccessibleInterfaces();
+    installButtonKeys();
     registerWindows();
 }
 

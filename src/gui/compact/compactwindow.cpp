@@ -96,6 +96,9 @@ CompactWindow::CompactWindow(Lang lang, const AppContext &context)
 {
     setObjectName(m_model->texts().windowName);
     setWindowTitle(m_model->texts().caption);
+    // Its title is the main window's: a screen reader, which says a window's name
+    // when it comes up, hears which of the two this is.
+    setAccessibleName(accessibleTexts(m_lang).compactWindow.arg(m_model->texts().caption));
     setFont(controlFont());
     createControls();
     connectSignals();

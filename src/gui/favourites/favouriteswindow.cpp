@@ -302,7 +302,7 @@ void FavouritesWindow::createNamePanel(const QCursor &hand)
         label->setCursor(hand);
         setColour(label, QPalette::Window, layout.nameLabelBackground);
         label->setAccessibleDescription(accessible.figureDescription(family));
-        label->setSpokenContext(accessible.family(family));
+        label->setSpokenContext(accessible.family(family), accessible.noName);
         m_nameLabels[i] = label;
         m_deleteButtons[i] = pictureButton(row.deleteButton, texts.deleteTip, cross);
         m_deleteButtons[i]->setAccessibleName(accessible.forFamily(texts.deleteTip, family));

@@ -83,12 +83,12 @@ void MainWindow::createControls()
     const AccessibleTexts &accessible = accessibleTexts(m_lang);
     m_plainLabel = nameLabel(texts.plainLabelName, layout.plainLabel);
     m_plainLabel->setAccessibleDescription(accessible.opensPlain);
-    m_plainLabel->setSpokenContext(accessible.plainContext);
+    m_plainLabel->setSpokenContext(accessible.plainContext, accessible.noName);
     for (std::size_t i = 0; i < m_figureLabels.size(); ++i) {
         const MainLayout::FigureRow &row = layout.figureRows[i];
         m_figureLabels[i] = nameLabel(texts.figureLabelPrefix + QString::number(i + 1), row.label);
         m_figureLabels[i]->setAccessibleDescription(accessible.figureDescription(kFamilies[i]));
-        m_figureLabels[i]->setSpokenContext(accessible.family(kFamilies[i]));
+        m_figureLabels[i]->setSpokenContext(accessible.family(kFamilies[i]), accessible.noName);
         staticLabel(row.www);
         staticLabel(row.com);
     }

@@ -1,6 +1,7 @@
 #include "gui/sheets/registerswindow.h"
 
 #include "core/models/sheetmodel.h"
+#include "core/texts/accessibletexts.h"
 #include "core/texts/sheettexts.h"
 #include "gui/sheets/registerspage.h"
 #include "gui/sheets/sheettext.h"
@@ -125,6 +126,9 @@ void RegistersWindow::createControls()
             new SheetText(registers.value(int(i)), rectFromTwips(layout.registers[i]),
                           arial(layout.registerFont), SheetText::Layout::OneLineKept, client);
         label->setObjectName(texts.labelPrefix + QString::number(i + 1));
+        // The figure drawn beside it says its family on screen; a screen reader says it.
+        label->setAccessibleName(
+            accessibleTexts(lang()).textWithFamily(registers.value(int(i)), kFamilies[i]));
         setColour(label, QPalette::WindowText, layout.registerColour);
         m_registers[i] = label;
     }

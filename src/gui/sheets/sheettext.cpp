@@ -80,6 +80,17 @@ void SheetText::fit(const QFont &designed)
     m_lines = wrapBetweenWords(text(), QFontMetricsF(m_font), qreal(1 << 20));
 }
 
+void SheetText::fitNoLargerThan(int pixels)
+{
+    if (pixels >= m_font.pixelSize())
+        return;
+    QFont smaller = m_font;
+    smaller.setPixelSize(pixels);
+    fit(smaller);
+    setFont(m_font);
+    update();
+}
+
 void SheetText::drawOn(QPainter &painter, const QColor &colour) const
 {
     painter.save();

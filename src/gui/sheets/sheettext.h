@@ -33,6 +33,10 @@ public:
     // The lines as drawn, and the face they are drawn in.
     [[nodiscard]] const QStringList &lines() const { return m_lines; }
     [[nodiscard]] const QFont &fittedFont() const { return m_font; }
+    [[nodiscard]] Layout textLayout() const { return m_layout; }
+    // Fits the text again, at most `pixels` high: texts that share a style share
+    // the size that fits them all.
+    void fitNoLargerThan(int pixels);
 
     // Draws the text as the window shows it, with the painter's origin at the
     // parent's top left (in logical pixels).

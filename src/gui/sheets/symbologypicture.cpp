@@ -1,5 +1,6 @@
 #include "gui/sheets/symbologypicture.h"
 
+#include "core/texts/accessibletexts.h"
 #include "core/texts/sheettexts.h"
 #include "gui/sheets/sheettext.h"
 #include "gui/widgets/colours.h"
@@ -8,10 +9,13 @@
 #include "gui/widgets/taborder.h"
 #include "gui/widgets/twips.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace tessaron {
 
@@ -182,13 +186,48 @@ void drawFigures(QPainter &painter, QSize client, const QColor &background)
 
 } // namespace
 
+namespace {
+
+QAccessibleInterface *accessiblePicture(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ExamplePicture::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
+ExamplePicture::ExamplePicture(QWidget *parent) : QWidget(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessiblePicture);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ExamplePicture::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
 SymbologyPicture::SymbologyPicture(Lang lang, QWidget *parent)
     : QWidget(parent), m_layout(symbologyLayout(lang))
 {
     const SymbologyTexts &sheet = symbologyTexts(lang);
+    const AccessibleTexts &accessible = accessibleTexts(lang);
     setObjectName(QStringLiteral("client"));
     setFixedSize(m_layout.client);
     setAccessibleName(sheet.caption);
+    // The sheet opens with the focus on itself, not on its first text: the designed
+    // sheet shows no focus mark. Tab goes on to the texts from here.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
     // The texts stand in the default face, black on the sheet's background.
     const QFont face = controlFont();
     const QList<NamedText> named = sheet.examples + sheet.explanations;
@@ -199,7 +238,37 @@ SymbologyPicture::SymbologyPicture(Lang lang, QWidget *parent)
         setColour(label, QPalette::WindowText, Qt::black);
         m_textsInOrder << label;
     }
-    chainTabOrder({m_textsInOrder.cbegin(), m_textsInOrder.cend()});
+    // The texts of one kind share a style in the design, and so one size: the
+    // largest at which every one of them fits (the same face as the rest of the
+    // sheet, rather than a narrower one the window nowhere else uses).
+    std::map<SheetText::Layout, int> groupSize;
+    for (const SheetText *text : m_textsInOrder) {
+        const int pixels = text->fittedFont().pixelSize();
+        auto [it, added] = groupSize.try_emplace(text->textLayout(), pixels);
+        if (!added)
+            it->second = std::min(it->second, pixels);
+    }
+    for (SheetText *text : m_textsInOrder)
+        text->fitNoLargerThan(groupSize.at(text->textLayout()));
+
+    for (Family family : kFamilies) {
+        const auto i = static_cast<std::size_t>(family);
+        auto *picture = new ExamplePicture(this);
+        picture->setObjectName(QStringLiteral("Picture%1").arg(i + 1));
+        picture->setGeometry(rectFromTwips(kBoxLeft, kBoxTops[i], kBoxWidth, kBoxHeight));
+        picture->setAccessibleName(accessible.familyNames[i]);
+        picture->setAccessibleDescription(accessible.exampleFigures[i]);
+        m_pictures << picture;
+    }
+    // Read row by row: the example, its explanation, then the box of examples.
+    QList<QWidget *> order;
+    qsizetype row = 0;
+    for (SheetText *text : m_textsInOrder) {
+        order << text;
+        if (text->textLayout() == kWrapped)
+            order << m_pictures.at(row++);
+    }
+    chainTabOrder(order);
 }
 
 QColor SymbologyPicture::background() const

@@ -1,5 +1,6 @@
 #include "gui/widgets/clickablelabel.h"
 
+#include "core/coding/namecheck.h"
 #include "gui/widgets/accessibility.h"
 
 #include <QAccessibleWidget>
@@ -21,10 +22,19 @@ public:
     {
     }
 
+    // A label that holds no name opens nothing: it is read as the plain text it
+    // is, without the description of what it would open.
+    QAccessible::Role role() const override
+    {
+        return label()->holdsNoName() ? QAccessible::StaticText : QAccessible::Link;
+    }
+
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
             return label()->spokenName();
+        if (t == QAccessible::Description && label()->holdsNoName())
+            return {};
         return QAccessibleWidget::text(t);
     }
 
@@ -38,15 +48,19 @@ public:
 
     QStringList actionNames() const override
     {
+        if (label()->holdsNoName())
+            return QAccessibleWidget::actionNames();
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString &actionName) override
     {
-        if (actionName == pressAction())
-            Q_EMIT label()->clicked();
-        else
+        if (actionName == pressAction()) {
+            if (!label()->holdsNoName())
+                Q_EMIT label()->clicked();
+        } else {
             QAccessibleWidget::doAction(actionName);
+        }
     }
 
 private:
@@ -66,22 +80,25 @@ ClickableLabel::ClickableLabel(QWidget *parent) : ClickableLabel(QString(), pare
 
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(parent)
 {
-    // These labels show names, some read from a store that anyone may have written:
-    // always as the text they are, never as markup that Qt would guess at.
-    setTextFormat(Qt::PlainText);
-    setText(text);
-    setFocusPolicy(Qt::TabFocus);
+    // Before anything is set: the first question about the label makes its
+    // interface, and Qt keeps it for the label's life.
     static const bool installed = [] {
         QAccessible::installFactory(accessibleFor);
         return true;
     }();
     Q_UNUSED(installed);
     installAccessibleInterfaces();
+    // These labels show names, some read from a store that anyone may have written:
+    // always as the text they are, never as markup that Qt would guess at.
+    setTextFormat(Qt::PlainText);
+    setText(text);
+    setFocusPolicy(Qt::TabFocus);
 }
 
-void ClickableLabel::setSpokenContext(const QString &context)
+void ClickableLabel::setSpokenContext(const QString &context, const QString &noName)
 {
     m_context = context;
+    m_noName = noName;
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
@@ -90,11 +107,17 @@ QString ClickableLabel::spokenName() const
 {
     if (!accessibleName().isEmpty())
         return accessibleName();
+    const QString shown = holdsNoName() ? m_noName : text();
     if (m_context.isEmpty())
-        return text();
-    if (text().isEmpty())
+        return shown;
+    if (shown.isEmpty())
         return m_context;
-    return text() + QStringLiteral(", ") + m_context;
+    return shown + QStringLiteral(", ") + m_context;
+}
+
+bool ClickableLabel::holdsNoName() const
+{
+    return !m_noName.isEmpty() && text() == kNoNameCaption;
 }
 
 void ClickableLabel::setCurrent(bool current)
@@ -111,7 +134,8 @@ void ClickableLabel::setCurrent(bool current)
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        !holdsNoName())
         Q_EMIT clicked();
     QLabel::mouseReleaseEvent(event);
 }
@@ -126,7 +150,7 @@ void ClickableLabel::keyPressEvent(QKeyEvent *event)
             break;
         event->accept();
         // A held key acts once, as one click does.
-        if (!event->isAutoRepeat())
+        if (!event->isAutoRepeat() && !holdsNoName())
             Q_EMIT clicked();
         return;
     default:

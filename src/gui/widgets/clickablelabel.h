@@ -17,9 +17,14 @@ public:
     explicit ClickableLabel(const QString &text, QWidget *parent = nullptr);
 
     // Heard after the shown text: "abc, four sides". A name set with
-    // setAccessibleName() is heard instead of both.
-    void setSpokenContext(const QString &context);
+    // setAccessibleName() is heard instead of both. A label that can show "?",
+    // the caption of no name, is given the words for that: "no name, four
+    // sides" is heard then, as a plain label, with nothing to press.
+    void setSpokenContext(const QString &context, const QString &noName = {});
     [[nodiscard]] QString spokenName() const;
+    // Shows "?" and has been told what that means: it holds no name, and a click
+    // or a key does nothing.
+    [[nodiscard]] bool holdsNoName() const;
     // A label that stands for the current one of a choice, as a mode link does:
     // heard as checked.
     void setCurrent(bool current);
@@ -36,6 +41,7 @@ protected:
 
 private:
     QString m_context;
+    QString m_noName;
     bool m_current = false;
     bool m_choice = false; // one of a choice, current or not
 };

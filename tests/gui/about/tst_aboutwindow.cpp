@@ -2,6 +2,7 @@
 #include "gui/main/mainwindow.h"
 #include "support/apphelper.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +24,8 @@ private Q_SLOTS:
     void startUpOpensTheSettingsLanguage();
     void layout_data();
     void layout();
+    void closeTimerWaitsForAScreenReader_data();
+    void closeTimerWaitsForAScreenReader();
 };
 
 void TestAboutWindow::loadStartsTheAnimationAndFindsTheBrowser()
@@ -231,6 +234,46 @@ void TestAboutWindow::layout()
     QVERIFY(about->findChild<QLabel *>("Label8")->text().size() > 20);
     QTRY_COMPARE(about->findChild<QLabel *>("Picture1")->pixmap().size(), QSize(80, 80));
     QVERIFY(!about->findChild<QLabel *>("Picture1")->accessibleName().isEmpty());
+}
+
+void TestAboutWindow::closeTimerWaitsForAScreenReader_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::newRow("es") << int(Lang::Spanish);
+    QTest::newRow("en") << int(Lang::English);
+}
+
+// Run twice: as it is, where no screen reader listens, and by with_reader.sh on a
+// private accessibility bus with Qt's bridge on, where Qt takes one to be there
+// (TESSARON_TEST_SCREEN_READER=1).
+void TestAboutWindow::closeTimerWaitsForAScreenReader()
+{
+    QFETCH(int, lang);
+    const bool reader = qEnvironmentVariableIntValue("TESSARON_TEST_SCREEN_READER") == 1;
+    TestApp app;
+    auto *about = app.open<AboutWindow>(WindowKind::About, Lang(lang));
+    QVERIFY(about);
+    // The bridge takes a turn of the event loop to find the bus.
+    if (reader)
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 5000);
+    else
+        QVERIFY(!QAccessible::isActive());
+    // The real close timer, made short.
+    auto *closeTimer = about->findChild<QTimer *>("Timer1");
+    QCOMPARE(closeTimer->interval(), 10000);
+    closeTimer->setInterval(50);
+    closeTimer->start();
+    QTest::qWait(400);
+    TestApp::settle();
+    QCOMPARE(app.app.registry().window(WindowKind::About, Lang(lang)) != nullptr, reader);
+    QCOMPARE(app.app.registry().window(WindowKind::Main, Lang(lang)) != nullptr, !reader);
+    if (!reader)
+        return;
+    // The button still closes it, and leads on to the main window.
+    about->findChild<QPushButton *>("Command1")->click();
+    TestApp::settle();
+    QVERIFY(!app.app.registry().window(WindowKind::About, Lang(lang)));
+    QVERIFY(app.app.registry().window(WindowKind::Main, Lang(lang)));
 }
 
 QTEST_MAIN(TestAboutWindow)

@@ -273,8 +273,12 @@ void TestAccessibility::mainWindowControls_data()
                           << "lblAdreca3" << link << "abc, tres lados";
     QTest::newRow("es 4") << es << "abc"
                           << "lblAdreca4" << link << "abc, más de cuatro lados";
+    // A label that shows "?" holds no name: read as a text that says so.
+    const int label = QAccessible::StaticText;
     QTest::newRow("es no name") << es << ""
-                                << "lblAdreca2" << link << "?, círculo o elipse";
+                                << "lblAdreca2" << label << "sin nombre, círculo o elipse";
+    QTest::newRow("es plain no name") << es << ""
+                                      << "lblAdrecaCom" << label << "sin nombre, sin figura";
     QTest::newRow("en box") << en << "abc"
                             << "txtaAdreca" << text << "Domain name";
     QTest::newRow("en plain") << en << "abc"
@@ -288,7 +292,9 @@ void TestAccessibility::mainWindowControls_data()
     QTest::newRow("en 4") << en << "abc"
                           << "lblaAdreca4" << link << "abc, more than four sides";
     QTest::newRow("en no name") << en << ""
-                                << "lblaAdreca4" << link << "?, more than four sides";
+                                << "lblaAdreca4" << label << "no name, more than four sides";
+    QTest::newRow("en plain no name") << en << ""
+                                      << "lblaAdrecaCom" << label << "no name, without figure";
 }
 
 void TestAccessibility::mainWindowControls()

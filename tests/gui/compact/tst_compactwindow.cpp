@@ -59,6 +59,8 @@ private Q_SLOTS:
     void keepInFrontOnX11();
     void tagsFromTheKeyboard();
     void screenReadersTellTheControlsApart();
+    void screenReadersTellItFromTheMainWindow_data();
+    void screenReadersTellItFromTheMainWindow();
 };
 
 void TestCompactWindow::initTestCase()
@@ -341,6 +343,33 @@ void TestCompactWindow::screenReadersTellTheControlsApart()
     QCOMPARE(descriptions.size(), 5);
     QVERIFY(!names.contains(QString()));
     QVERIFY(!descriptions.contains(QString()));
+}
+
+void TestCompactWindow::screenReadersTellItFromTheMainWindow_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("es") << int(Lang::Spanish) << QStringLiteral(", formulario reducido");
+    QTest::newRow("en") << int(Lang::English) << QStringLiteral(", reduced form");
+}
+
+void TestCompactWindow::screenReadersTellItFromTheMainWindow()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, words);
+    TestApp app;
+    app.app.registry().show(WindowKind::Main, Lang(lang));
+    app.app.registry().show(WindowKind::Compact, Lang(lang));
+    QWidget *main = app.app.registry().window(WindowKind::Main, Lang(lang));
+    QWidget *compact = app.app.registry().window(WindowKind::Compact, Lang(lang));
+    QVERIFY(main && compact);
+    // The same title on screen...
+    QCOMPARE(compact->windowTitle(), main->windowTitle());
+    // ... and two names for a screen reader: the title, and which window it is.
+    QAccessibleInterface *mainIface = QAccessible::queryAccessibleInterface(main);
+    QAccessibleInterface *compactIface = QAccessible::queryAccessibleInterface(compact);
+    QCOMPARE(mainIface->text(QAccessible::Name), main->windowTitle());
+    QCOMPARE(compactIface->text(QAccessible::Name), compact->windowTitle() + words);
 }
 
 QTEST_MAIN(TestCompactWindow)

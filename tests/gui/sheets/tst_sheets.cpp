@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <limits>
+
 using namespace tessaron;
 
 namespace {
@@ -65,6 +67,12 @@ private Q_SLOTS:
     void printerFaultsAreSaidInTheSheetsLanguage_data();
     void printerFaultsAreSaidInTheSheetsLanguage();
     void helpTopics();
+    void symbologyPicturesSayWhatTheyShow_data();
+    void symbologyPicturesSayWhatTheyShow();
+    void symbologyOpensWithoutAFocusMark_data();
+    void symbologyOpensWithoutAFocusMark();
+    void symbologyTextsOfOneStyleShareASize_data();
+    void symbologyTextsOfOneStyleShareASize();
 };
 
 void TestSheets::helpTopics()
@@ -151,13 +159,22 @@ void TestSheets::registersShowWhatTheMainWindowFormed_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("name");      // in the registers
     QTest::addColumn<QStringList>("codes"); // of families r, c, t, p
+    // What a screen reader hears after each register: its family, which the
+    // figure beside it shows.
+    QTest::addColumn<QStringList>("families");
+    const QStringList spanish{"cuatro lados", "círculo o elipse", "tres lados",
+                              "más de cuatro lados"};
+    const QStringList english{"four sides", "circle or ellipse", "three sides",
+                              "more than four sides"};
     QTest::newRow("es abc") << int(Lang::Spanish) << "ABC"
-                            << "abc" << QStringList{"rmt", "cto", "tlx", "piq"};
+                            << "abc" << QStringList{"rmt", "cto", "tlx", "piq"} << spanish;
+    QTest::newRow("en abc") << int(Lang::English) << "abc"
+                            << "abc" << QStringList{"rmt", "cto", "tlx", "piq"} << english;
     QTest::newRow("en no name") << int(Lang::English) << ""
-                                << "?" << QStringList{"rkh", "che", "tha", "pah"};
+                                << "?" << QStringList{"rkh", "che", "tha", "pah"} << english;
     QTest::newRow("es 40 characters")
         << int(Lang::Spanish) << QString(40, u'x') << QString(40, u'x')
-        << QStringList{"rfl", "cld", "tgc", "pcg"};
+        << QStringList{"rfl", "cld", "tgc", "pcg"} << spanish;
 }
 
 void TestSheets::registersShowWhatTheMainWindowFormed()
@@ -166,6 +183,7 @@ void TestSheets::registersShowWhatTheMainWindowFormed()
     QFETCH(QString, typed);
     QFETCH(QString, name);
     QFETCH(QStringList, codes);
+    QFETCH(QStringList, families);
     TestApp app;
     auto *main = app.open<MainWindow>(WindowKind::Main, Lang(lang));
     QTest::keyClicks(main->findChild<QLineEdit *>(boxOf(Lang(lang))), typed);
@@ -177,8 +195,11 @@ void TestSheets::registersShowWhatTheMainWindowFormed()
     for (Family family : kFamilies) {
         const int n = int(family) + 1;
         const QString expected = "www.tessaron-" + name + "-" + codes[n - 1] + ".com";
-        QCOMPARE(w->findChild<QLabel *>(prefix + QString::number(n))->text(), expected);
+        auto *label = w->findChild<QLabel *>(prefix + QString::number(n));
+        QCOMPARE(label->text(), expected);
         QCOMPARE(app.app.state().codi(family), codes[n - 1]);
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
+                 expected + ", " + families[n - 1]);
     }
 }
 
@@ -497,8 +518,10 @@ void TestSheets::textsAreReachedInReadingOrder_data()
 {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QStringList>("order");
-    const QStringList symbology{"Label6",   "Label1", "Label7",   "Label2", "Label5_2",
-                                "Label5_0", "Label3", "Label5_1", "Label4"};
+    // Row by row: the example, its explanation, the box of example figures.
+    const QStringList symbology{"Label6",   "Label1",   "Picture1", "Label7", "Label2",
+                                "Picture2", "Label5_2", "Label5_0", "Label3", "Picture3",
+                                "Label5_1", "Label4",   "Picture4"};
     QTest::newRow("es symbology") << "es symbology" << symbology;
     QTest::newRow("en symbology") << "en symbology" << symbology;
     QTest::newRow("es registers") << "es registers"
@@ -524,9 +547,18 @@ void TestSheets::textsAreReachedInReadingOrder()
     QStringList reached;
     for (qsizetype i = 0; i < order.size(); ++i) {
         reached << QApplication::focusWidget()->objectName();
-        // Every text the sheet places has words; the registers are the name's.
-        const auto *text = qobject_cast<SheetText *>(QApplication::focusWidget());
-        QVERIFY2(text && !text->text().isEmpty(), qPrintable(reached.last()));
+        // Every text the sheet places has words; the registers are the name's. The
+        // boxes of example figures are pictures with a name and a description.
+        if (reached.last().startsWith("Picture")) {
+            QAccessibleInterface *picture =
+                QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            QCOMPARE(picture->role(), QAccessible::Graphic);
+            QVERIFY(!picture->text(QAccessible::Name).isEmpty());
+            QVERIFY(!picture->text(QAccessible::Description).isEmpty());
+        } else {
+            const auto *text = qobject_cast<SheetText *>(QApplication::focusWidget());
+            QVERIFY2(text && !text->text().isEmpty(), qPrintable(reached.last()));
+        }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(reached, order);
@@ -544,11 +576,18 @@ void TestSheets::textsAreReachedInReadingOrder()
             walk(a->child(i));
     };
     walk(root);
+    qsizetype texts = 0;
     for (const QString &name : order) {
-        const QString entry = name + "=" + w->findChild<SheetText *>(name)->text();
-        QVERIFY2(found.contains(entry), qPrintable(entry + " not in " + found.join(" | ")));
+        auto *text = w->findChild<SheetText *>(name);
+        if (!text)
+            continue;
+        ++texts;
+        // A register is heard by a name of its own (its words and its family).
+        const QString heard =
+            name + "=" + (text->accessibleName().isEmpty() ? text->text() : text->accessibleName());
+        QVERIFY2(found.contains(heard), qPrintable(heard + " not in " + found.join(" | ")));
     }
-    QCOMPARE(found.size(), order.size());
+    QCOMPARE(found.size(), texts);
 }
 
 void TestSheets::printerFaultsAreSaidInTheSheetsLanguage_data()
@@ -614,6 +653,118 @@ void TestSheets::printerFaultsAreSaidInTheSheetsLanguage()
     TestApp::settle();
     app.desktop.followed.first()(JobFault(fault), "Oficina");
     QCOMPARE(app.desktop.messages.size(), 1);
+}
+
+void TestSheets::symbologyPicturesSayWhatTheyShow_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    const int es = int(Lang::Spanish), en = int(Lang::English);
+    QTest::newRow("es 1") << es << "Picture1" << "Cuatro lados"
+                          << "Dos rectángulos, un trapecio y un rombo";
+    QTest::newRow("es 2") << es << "Picture2" << "Círculo o elipse"
+                          << "Un óvalo, un círculo y una curva cerrada a mano alzada";
+    QTest::newRow("es 3") << es << "Picture3" << "Tres lados"
+                          << "Un triángulo rectángulo y un triángulo isósceles";
+    QTest::newRow("es 4") << es << "Picture4" << "Más de cuatro lados"
+                          << "Un octógono alargado y una flecha de seis lados";
+    QTest::newRow("en 1") << en << "Picture1" << "Four sides"
+                          << "Two rectangles, a trapezoid and a rhombus";
+    QTest::newRow("en 2") << en << "Picture2" << "Circle or ellipse"
+                          << "An oval, a circle and a closed curve drawn freehand";
+    QTest::newRow("en 3") << en << "Picture3" << "Three sides"
+                          << "A right triangle and an isosceles triangle";
+    QTest::newRow("en 4") << en << "Picture4" << "More than four sides"
+                          << "An elongated octagon and a six-sided arrow";
+}
+
+void TestSheets::symbologyPicturesSayWhatTheyShow()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, picture);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    TestApp app;
+    auto *w = app.open<SymbologyWindow>(WindowKind::Symbology, Lang(lang));
+    auto *box = w->findChild<QWidget *>(picture);
+    QVERIFY(box);
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(box);
+    QCOMPARE(a->role(), QAccessible::Graphic);
+    QCOMPARE(a->text(QAccessible::Name), name);
+    QCOMPARE(a->text(QAccessible::Description), description);
+    // It stands over the white box it speaks of: white at its middle.
+    const QImage drawn = w->centralWidget()->grab().toImage();
+    const QPoint inside = (box->geometry().topLeft() + QPoint(4, 4)) * drawn.devicePixelRatio();
+    QCOMPARE(drawn.pixelColor(inside), QColor(Qt::white));
+    QCOMPARE(box->size(), QSize(2175 / 15, 1215 / 15));
+}
+
+void TestSheets::symbologyOpensWithoutAFocusMark_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::newRow("es") << int(Lang::Spanish);
+    QTest::newRow("en") << int(Lang::English);
+}
+
+void TestSheets::symbologyOpensWithoutAFocusMark()
+{
+    QFETCH(int, lang);
+    TestApp app;
+    auto *w = app.open<SymbologyWindow>(WindowKind::Symbology, Lang(lang));
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    // No text and no box has the focus, so none is framed ...
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QVERIFY2(!qobject_cast<SheetText *>(focus), qPrintable(focus->objectName()));
+    QVERIFY2(!focus->objectName().startsWith("Picture"), qPrintable(focus->objectName()));
+    // ... and the sheet looks as it does with the focus nowhere.
+    QWidget *client = w->centralWidget();
+    const QImage opened = client->grab().toImage();
+    focus->clearFocus();
+    QCOMPARE(client->grab().toImage(), opened);
+    // Tab still reaches the first text, which then shows the frame.
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Label6"));
+    QVERIFY(client->grab().toImage() != opened);
+}
+
+void TestSheets::symbologyTextsOfOneStyleShareASize_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QStringList>("group");
+    const QStringList explanations{"Label1", "Label2", "Label3", "Label4"};
+    const QStringList examples{"Label6", "Label7", "Label5_0", "Label5_1", "Label5_2"};
+    for (Lang lang : {Lang::Spanish, Lang::English}) {
+        const char *tag = lang == Lang::Spanish ? "es" : "en";
+        QTest::addRow("%s explanations", tag) << int(lang) << explanations;
+        QTest::addRow("%s examples", tag) << int(lang) << examples;
+    }
+}
+
+void TestSheets::symbologyTextsOfOneStyleShareASize()
+{
+    QFETCH(int, lang);
+    QFETCH(QStringList, group);
+    TestApp app;
+    auto *w = app.open<SymbologyWindow>(WindowKind::Symbology, Lang(lang));
+    QSet<int> sizes;
+    int smallestAlone = std::numeric_limits<int>::max();
+    for (const QString &name : group) {
+        auto *text = w->findChild<SheetText *>(name);
+        QVERIFY2(text, qPrintable(name));
+        sizes.insert(text->fittedFont().pixelSize());
+        // The size the same text takes in the same box on its own.
+        const SheetText alone(text->text(), text->geometry(), controlFont(), text->textLayout(),
+                              nullptr);
+        smallestAlone = std::min(smallestAlone, alone.fittedFont().pixelSize());
+    }
+    // One size for the group: the largest at which every one of them fits.
+    QCOMPARE(sizes.size(), 1);
+    QCOMPARE(*sizes.cbegin(), smallestAlone);
 }
 
 QTEST_MAIN(TestSheets)

@@ -16,6 +16,8 @@ private Q_SLOTS:
     void aClickLeavesTheFocusAlone();
     void looksLikeALabelUntilItHasTheFocus();
     void screenReadersSeeALinkThatCanBePressed();
+    void aLabelThatHoldsNoName_data();
+    void aLabelThatHoldsNoName();
 };
 
 void TestClickableLabel::keys_data()
@@ -125,6 +127,65 @@ void TestClickableLabel::screenReadersSeeALinkThatCanBePressed()
     QVERIFY(iface->state().checkable && iface->state().checked);
     label->setCurrent(false);
     QVERIFY(iface->state().checkable && !iface->state().checked);
+}
+
+void TestClickableLabel::aLabelThatHoldsNoName_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("noName");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("acts");
+    const int link = QAccessible::Link, label = QAccessible::StaticText;
+    QTest::newRow("a name") << "abc"
+                            << "sin nombre"
+                            << "abc, cuatro lados" << link << true;
+    QTest::newRow("no name, es") << "?"
+                                 << "sin nombre"
+                                 << "sin nombre, cuatro lados" << label << false;
+    QTest::newRow("no name, en") << "?"
+                                 << "no name"
+                                 << "no name, cuatro lados" << label << false;
+    // A name that merely contains the mark is a name.
+    QTest::newRow("a question") << "?a"
+                                << "sin nombre"
+                                << "?a, cuatro lados" << link << true;
+    // A label not told what "?" means shows it as any text.
+    QTest::newRow("untold") << "?"
+                            << ""
+                            << "?, cuatro lados" << link << true;
+}
+
+void TestClickableLabel::aLabelThatHoldsNoName()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, noName);
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(bool, acts);
+    QWidget window;
+    auto *label = new ClickableLabel(text, &window);
+    label->setGeometry(0, 0, 100, 20);
+    label->setAccessibleDescription(QStringLiteral("Abre la dirección de figura de cuatro lados"));
+    label->setSpokenContext(QStringLiteral("cuatro lados"), noName);
+    window.show();
+    QSignalSpy clicked(label, &ClickableLabel::clicked);
+
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(label);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QCOMPARE(int(iface->role()), role);
+    // What it would open is said only where it opens something.
+    QCOMPARE(iface->text(QAccessible::Description).isEmpty(), !acts);
+    QAccessibleActionInterface *actions = iface->actionInterface();
+    QVERIFY(actions);
+    QCOMPARE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()), acts);
+
+    // Every way of activating it: a click, the keys, a screen reader's press.
+    QTest::mouseClick(label, Qt::LeftButton);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(label, key);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicked.size(), acts ? 5 : 0);
 }
 
 QTEST_MAIN(TestClickableLabel)
