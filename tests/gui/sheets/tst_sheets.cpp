@@ -662,21 +662,29 @@ void TestSheets::symbologyPicturesSayWhatTheyShow_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
     const int es = int(Lang::Spanish), en = int(Lang::English);
-    QTest::newRow("es 1") << es << "Picture1" << "Cuatro lados"
+    QTest::newRow("es 1") << es << "Picture1"
+                          << "Cuatro lados"
                           << "Dos rectángulos, un trapecio y un rombo";
-    QTest::newRow("es 2") << es << "Picture2" << "Círculo o elipse"
+    QTest::newRow("es 2") << es << "Picture2"
+                          << "Círculo o elipse"
                           << "Un óvalo, un círculo y una curva cerrada a mano alzada";
-    QTest::newRow("es 3") << es << "Picture3" << "Tres lados"
+    QTest::newRow("es 3") << es << "Picture3"
+                          << "Tres lados"
                           << "Un triángulo rectángulo y un triángulo isósceles";
-    QTest::newRow("es 4") << es << "Picture4" << "Más de cuatro lados"
+    QTest::newRow("es 4") << es << "Picture4"
+                          << "Más de cuatro lados"
                           << "Un octógono alargado y una flecha de seis lados";
-    QTest::newRow("en 1") << en << "Picture1" << "Four sides"
+    QTest::newRow("en 1") << en << "Picture1"
+                          << "Four sides"
                           << "Two rectangles, a trapezoid and a rhombus";
-    QTest::newRow("en 2") << en << "Picture2" << "Circle or ellipse"
+    QTest::newRow("en 2") << en << "Picture2"
+                          << "Circle or ellipse"
                           << "An oval, a circle and a closed curve drawn freehand";
-    QTest::newRow("en 3") << en << "Picture3" << "Three sides"
+    QTest::newRow("en 3") << en << "Picture3"
+                          << "Three sides"
                           << "A right triangle and an isosceles triangle";
-    QTest::newRow("en 4") << en << "Picture4" << "More than four sides"
+    QTest::newRow("en 4") << en << "Picture4"
+                          << "More than four sides"
                           << "An elongated octagon and a six-sided arrow";
 }
 
