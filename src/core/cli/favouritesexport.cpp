@@ -5,9 +5,9 @@
 #include "core/cli/terminaltext.h"
 #include "core/coding/family.h"
 #include "core/favourites/favouriterow.h"
+#include "core/favourites/favouritesstore.h"
 #include "core/favourites/storeerror.h"
 #include "core/favourites/storereader.h"
-#include "core/settings/favouritesstore.h"
 
 #include <QTemporaryFile>
 
@@ -206,7 +206,7 @@ int exportFavourites(ExportFormat format, FavouritesStore &favourites, OutputSin
     LeftOutRows leftOut(err);
     QString spillProblem;
     try {
-        StoreReader store(favourites.locate().path);
+        StoreReader store(favourites.locateOrMakeFromTemplate().path);
         if (format == ExportFormat::Csv)
             writeCsv(store, out, leftOut);
         else if (!writeHtml(store, out, leftOut, &spillProblem))

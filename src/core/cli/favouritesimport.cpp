@@ -10,8 +10,8 @@
 #include "core/cli/signallatch.h"
 #include "core/cli/terminaltext.h"
 #include "core/favourites/favouriterow.h"
+#include "core/favourites/favouritesstore.h"
 #include "core/favourites/storeerror.h"
-#include "core/settings/favouritesstore.h"
 
 #include <cerrno>
 #include <cstring>
@@ -260,7 +260,7 @@ ImportOutcome importFrom(int input, const QString &shownName, FavouritesStore &f
     if (const std::optional<Stop> stop = importer.recognise(&format))
         return stopped(*stop);
     try {
-        ImportTransaction store(favourites.locate().path);
+        ImportTransaction store(favourites.locateOrMakeFromTemplate().path);
         const std::optional<Stop> stop = format == Importer::Format::Csv
                                              ? importer.importCsv(store)
                                              : importer.importBookmarks(store);

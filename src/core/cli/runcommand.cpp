@@ -7,7 +7,7 @@
 #include "core/cli/outputsink.h"
 #include "core/cli/signallatch.h"
 #include "core/cli/terminaltext.h"
-#include "core/settings/favouritesstore.h"
+#include "core/favourites/favouritesstore.h"
 #include "core/settings/ini.h"
 #include "core/settings/startup.h"
 

@@ -5,10 +5,10 @@
 #include "core/coding/namecheck.h"
 #include "core/desktop.h"
 #include "core/favourites/favouriterow.h"
+#include "core/models/storeopening.h"
 #include "core/settings/filelocations.h"
 #include "core/texts/storetexts.h"
 
-#include <QDir>
 #include <QPointer>
 
 #include <optional>
@@ -69,8 +69,7 @@ QString FavouritesModel::helpFilePath() const
 
 void FavouritesModel::load()
 {
-    QDir::setCurrent(m_context.programDir);
-    m_store.openWhenUp(this, m_cursor, m_lang, m_context.desktop);
+    openStoreWhenUp(this, m_store, m_cursor, m_lang, m_context.desktop);
 }
 
 void FavouritesModel::onStore(const std::function<bool()> &step)

@@ -2,9 +2,9 @@
 
 #include "core/coding/figurecoding.h"
 #include "core/favourites/favouritescursor.h"
+#include "core/favourites/favouritesstore.h"
 #include "core/models/appcontext.h"
 #include "core/models/familylistmodel.h"
-#include "core/settings/favouritesstore.h"
 #include "core/texts/favouritestexts.h"
 #include "core/texts/lang.h"
 

@@ -4,7 +4,7 @@
 #include "core/cli/outputsink.h"
 #include "core/cli/terminaltext.h"
 #include "core/desktop.h"
-#include "core/settings/favouritesstore.h"
+#include "core/favourites/favouritesstore.h"
 #include "core/texts/favouritestexts.h"
 
 #include <QFileInfo>

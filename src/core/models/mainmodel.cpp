@@ -4,10 +4,9 @@
 #include "core/desktop.h"
 #include "core/favourites/savefavourite.h"
 #include "core/launch.h"
+#include "core/models/storeopening.h"
 #include "core/settings/filelocations.h"
 #include "core/texts/storetexts.h"
-
-#include <QDir>
 
 namespace tessaron {
 
@@ -32,8 +31,7 @@ QString MainModel::helpFilePath() const
 
 void MainModel::load()
 {
-    QDir::setCurrent(m_context.programDir);
-    m_store.openWhenUp(this, m_cursor, m_lang, m_context.desktop);
+    openStoreWhenUp(this, m_store, m_cursor, m_lang, m_context.desktop);
 }
 
 void MainModel::launch(const QString &address)
@@ -65,8 +63,8 @@ void MainModel::save(Family family)
     const QString address = m_context.state.formFigureAddress(family, name);
     // A save may wait for another program that holds the store.
     Q_EMIT storeBusy(true);
-    const SaveOutcome outcome =
-        saveFavourite(m_cursor, m_store.locate().path, address, name, familyLetter(family));
+    const SaveOutcome outcome = saveFavourite(m_cursor, m_store.locateOrMakeFromTemplate().path,
+                                              address, name, familyLetter(family));
     Q_EMIT storeBusy(false);
     switch (outcome.result) {
     case SaveOutcome::Result::Saved:

@@ -2,10 +2,10 @@
 
 #include "core/coding/figurecoding.h"
 #include "core/favourites/favouritescursor.h"
+#include "core/favourites/favouritesstore.h"
 #include "core/models/appcontext.h"
 #include "core/models/nameentry.h"
 #include "core/models/navigator.h"
-#include "core/settings/favouritesstore.h"
 #include "core/texts/lang.h"
 #include "core/texts/mainwindowtexts.h"
 

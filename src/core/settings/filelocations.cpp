@@ -52,6 +52,8 @@ bool entryStandsAt(const QString &path)
 
 } // namespace
 
+namespace {
+
 StoreLocation locateStore(const QString &programDir, bool makeFromTemplate)
 {
     const QString store = QString::fromLatin1(kStoreFileName);
@@ -80,6 +82,18 @@ StoreLocation locateStore(const QString &programDir, bool makeFromTemplate)
         return {own, {}, own + QStringLiteral(": ") + source.errorString()};
     QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
     return {own, {}, {}};
+}
+
+} // namespace
+
+StoreLocation findStore(const QString &programDir)
+{
+    return locateStore(programDir, false);
+}
+
+StoreLocation findOrMakeStoreFromTemplate(const QString &programDir)
+{
+    return locateStore(programDir, true);
 }
 
 QString locateHelpFile(const QString &programDir, const QString &fileName)

@@ -20,10 +20,13 @@ struct StoreLocation {
 
 // The favourites store: the one beside the program when one stands there (a build
 // tree, a copy run from one folder); otherwise the user's own,
-// $XDG_DATA_HOME/tessaron/TESSARON.MDB, which is made by copying the installed
-// empty template the first time it is missing (when `makeFromTemplate`). The
-// program never makes the table itself.
-[[nodiscard]] StoreLocation locateStore(const QString &programDir, bool makeFromTemplate = true);
+// $XDG_DATA_HOME/tessaron/TESSARON.MDB. An entry of that name (a file, a
+// directory, a link, even one that leads nowhere) is the store, and opening it
+// says why it cannot be used. The program never makes the table itself.
+[[nodiscard]] StoreLocation findStore(const QString &programDir);
+// The same, but the user's own is made by copying the installed empty template
+// the first time it is missing.
+[[nodiscard]] StoreLocation findOrMakeStoreFromTemplate(const QString &programDir);
 
 // A help file: beside the program first, then in the data folders
 // (../share/tessaron from the program, then $XDG_DATA_DIRS/tessaron). The path

@@ -48,10 +48,12 @@ const StoreTexts &storeTexts(Lang lang)
     static const StoreTexts spanish{
         QStringLiteral("No se ha podido abrir la base de datos de favoritos."),
         QStringLiteral(
-            "Tampoco se encuentra la base de datos vacía que se instala con el programa: %1")};
+            "Tampoco se encuentra la base de datos vacía que se instala con el programa: %1"),
+        QStringLiteral("tampoco está la base de datos vacía de la que se crea: %1")};
     static const StoreTexts english{
         QStringLiteral("The favorites database could not be opened."),
-        QStringLiteral("Nor can the empty database installed with the program be found: %1")};
+        QStringLiteral("Nor can the empty database installed with the program be found: %1"),
+        QStringLiteral("nor is the empty store it is made from there: %1")};
     return lang == Lang::Spanish ? spanish : english;
 }
 

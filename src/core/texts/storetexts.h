@@ -11,6 +11,8 @@ namespace tessaron {
 struct StoreTexts {
     QString openFailed;      // the favourites store could not be opened
     QString templateMissing; // ... and the empty one installed with the program is missing (%1)
+    // The same within a line, after the reason (the command line says it all in one).
+    QString templateMissingInLine;
 };
 
 [[nodiscard]] const StoreTexts &storeTexts(Lang lang);

@@ -2,7 +2,7 @@
 #include "core/cli/outputsink.h"
 #include "core/coding/modtessaron.h"
 #include "core/favourites/favouritescursor.h"
-#include "core/settings/favouritesstore.h"
+#include "core/favourites/favouritesstore.h"
 #include "support/datafolders.h"
 #include "support/hostilerows.h"
 #include "support/storehelper.h"

@@ -12,8 +12,8 @@
 #include "core/coding/namecheck.h"
 #include "core/favourites/favouriterow.h"
 #include "core/favourites/favouritescursor.h"
+#include "core/favourites/favouritesstore.h"
 #include "core/models/nameentry.h"
-#include "core/settings/favouritesstore.h"
 #include "support/fakedesktop.h"
 #include "support/storehelper.h"
 

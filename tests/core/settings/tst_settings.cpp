@@ -428,18 +428,18 @@ void TestSettings::storeAndHelpAreFound()
     QVERIFY(writeFile(share + "/help.hlp", "help"));
 
     // The first time, the user's store is made from the template...
-    const StoreLocation first = locateStore(bin);
+    const StoreLocation first = findOrMakeStoreFromTemplate(bin);
     QCOMPARE(first.path, data.userStore());
     QVERIFY(first.missingTemplate.isEmpty());
     QCOMPARE(readFile(first.path), QByteArray("the empty store"));
     // ... and never again: what the user saved stays.
     QVERIFY(writeFile(first.path, "the user's favourites"));
     QVERIFY(writeFile(share + "/TESSARON.MDB", "a newer empty store"));
-    QCOMPARE(locateStore(bin).path, data.userStore());
+    QCOMPARE(findOrMakeStoreFromTemplate(bin).path, data.userStore());
     QCOMPARE(readFile(data.userStore()), QByteArray("the user's favourites"));
     // A store beside the program is the one used.
     QVERIFY(writeFile(bin + "/TESSARON.MDB", "a copy run from one folder"));
-    QCOMPARE(locateStore(bin).path, bin + "/TESSARON.MDB");
+    QCOMPARE(findOrMakeStoreFromTemplate(bin).path, bin + "/TESSARON.MDB");
 
     // Help beside the program first, then the installed one.
     QCOMPARE(locateHelpFile(bin, "help.hlp"), QDir::cleanPath(share + "/help.hlp"));
@@ -449,13 +449,13 @@ void TestSettings::storeAndHelpAreFound()
     // Nothing anywhere: the user's path, and the template's for the message.
     PrivateDataFolders empty;
     QTemporaryDir bare;
-    const StoreLocation none = locateStore(bare.path());
+    const StoreLocation none = findOrMakeStoreFromTemplate(bare.path());
     QCOMPARE(none.path, empty.userStore());
     QVERIFY(none.missingTemplate.endsWith("share/tessaron/TESSARON.MDB"));
     QVERIFY(!QFile::exists(empty.userStore()));
     // Asked only where it is (an export), the user's store is not made.
     QVERIFY(QFile::remove(bin + "/TESSARON.MDB"));
-    QCOMPARE(locateStore(bin, false).path, empty.userStore());
+    QCOMPARE(findStore(bin).path, empty.userStore());
     QVERIFY(!QFile::exists(empty.userStore()));
 }
 

@@ -1,23 +1,19 @@
-#include "core/settings/favouritesstore.h"
+#include "core/favourites/favouritesstore.h"
 
-#include "core/desktop.h"
 #include "core/texts/storetexts.h"
-
-#include <QObject>
-#include <QTimer>
 
 namespace tessaron {
 
-const StoreLocation &FavouritesStore::locate()
+const StoreLocation &FavouritesStore::locateOrMakeFromTemplate()
 {
-    m_location = locateStore(m_programDir);
+    m_location = findOrMakeStoreFromTemplate(m_programDir);
     return m_location;
 }
 
 void FavouritesStore::open(FavouritesCursor &cursor, FavouritesCursor::Wait wait)
 {
     try {
-        cursor.open(locate().path, wait);
+        cursor.open(locateOrMakeFromTemplate().path, wait);
     } catch (const StoreError &error) {
         throw explained(error);
     }
@@ -49,16 +45,6 @@ QString FavouritesStore::openForWindow(FavouritesCursor &cursor, Lang lang)
     return {};
 }
 
-void FavouritesStore::openWhenUp(QObject *model, FavouritesCursor &cursor, Lang lang,
-                                 Desktop &desktop)
-{
-    QTimer::singleShot(0, model, [this, model, &cursor, lang, &desktop] {
-        const QString problem = openForWindow(cursor, lang);
-        if (!problem.isEmpty())
-            desktop.message(model->parent(), problem);
-    });
-}
-
 QString FavouritesStore::problemText(Lang lang, const StoreError &error) const
 {
     const StoreTexts &texts = storeTexts(lang);
@@ -72,8 +58,8 @@ QString FavouritesStore::commandLineProblem(const StoreError &error) const
 {
     QString text = storeProblemText(Lang::English, error);
     if (!m_location.missingTemplate.isEmpty())
-        text += QStringLiteral("; nor is the empty store it is made from there: ") +
-                m_location.missingTemplate;
+        text += QStringLiteral("; ") +
+                storeTexts(Lang::English).templateMissingInLine.arg(m_location.missingTemplate);
     return text;
 }
 

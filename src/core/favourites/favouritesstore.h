@@ -8,11 +8,7 @@
 
 #include <optional>
 
-class QObject;
-
 namespace tessaron {
-
-class Desktop;
 
 // The favourites store as every window and the command line find it: the file
 // beside the program when one stands there, otherwise the user's own, made from
@@ -22,8 +18,9 @@ class FavouritesStore {
 public:
     explicit FavouritesStore(QString programDir) : m_programDir(std::move(programDir)) {}
 
-    // Where the store is, making the user's own when it is missing.
-    const StoreLocation &locate();
+    // Where the store is; the user's own is made by copying the installed empty
+    // store when neither it nor one beside the program stands there.
+    const StoreLocation &locateOrMakeFromTemplate();
     // Opens `cursor` on the store; a failure is thrown as StoreError, which names
     // why the user's store could not be made when that is the cause.
     void open(FavouritesCursor &cursor,
@@ -35,12 +32,6 @@ public:
     // store cannot be used, empty when it opened or only another copy of the
     // program holds it (every later step waits for that copy).
     [[nodiscard]] QString openForWindow(FavouritesCursor &cursor, Lang lang);
-    // A window's model opening its cursor: once the event loop runs, so that the
-    // window is up and never waits for the store, and saying what keeps the store
-    // from being used in a box modal to the model's window (its parent). Nothing
-    // happens once `model`, which holds the store and the cursor, is gone.
-    void openWhenUp(QObject *model, FavouritesCursor &cursor, Lang lang, Desktop &desktop);
-
     // What went wrong, as a window says it in `lang`: a head line, "path: reason",
     // and the installed empty store's path when it is missing too.
     [[nodiscard]] QString problemText(Lang lang, const StoreError &error) const;
