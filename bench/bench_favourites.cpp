@@ -66,7 +66,7 @@ void BM_NextOrPreviousName(benchmark::State &state)
     f.model->search(nameOf(state.range(0) / 8)); // a name in the middle
     bool forward = true;
     for (auto _ : state) {
-        forward ? f.model->nextName() : f.model->previousName();
+        f.model->step(forward ? FavouritesModel::Step::Next : FavouritesModel::Step::Previous);
         forward = !forward;
     }
 }

@@ -220,45 +220,40 @@ void FavouritesModel::fillBackward()
     fill(false);
 }
 
-void FavouritesModel::nextName()
+void FavouritesModel::step(Step direction)
 {
-    onStore([this] {
+    const bool forward = direction == Step::Next;
+    onStore([this, forward] {
+        // The step starts from the current name's last row going forward, its first
+        // going back, and stops at the end it goes towards. With nothing shown, a
+        // step from the first name wraps to the first name forward, the last back.
         const std::optional<StoredRow> current = m_cursor.current();
         const std::optional<StoredRow> first = m_cursor.moveFirst();
-        const std::optional<StoredRow> last = m_cursor.moveLast();
+        const std::optional<StoredRow> last =
+            forward ? m_cursor.moveLast() : std::optional<StoredRow>(first);
         if (!current || !first || !last)
             return false;
-        m_cursor.findLast(current->nom);
+        if (forward)
+            m_cursor.findLast(current->nom);
+        else
+            m_cursor.findFirst(current->nom);
         const QString here = m_cursor.currentName();
+        const auto fill = [this, forward] {
+            clearLabels();
+            if (forward)
+                fillForward();
+            else
+                fillBackward();
+        };
         if (sameName(here, first->nom) && displayEmpty()) {
-            m_cursor.moveFirst();
-            clearLabels();
-            fillForward();
-        } else if (!sameName(here, last->nom) && m_cursor.moveNext()) {
-            clearLabels();
-            fillForward();
-        }
-        Q_EMIT labelsChanged();
-        return true;
-    });
-}
-
-void FavouritesModel::previousName()
-{
-    onStore([this] {
-        const std::optional<StoredRow> current = m_cursor.current();
-        const std::optional<StoredRow> first = m_cursor.moveFirst();
-        if (!current || !first)
-            return false;
-        m_cursor.findFirst(current->nom);
-        const QString here = m_cursor.currentName();
-        if (sameName(here, first->nom) && displayEmpty()) {
-            m_cursor.moveLast();
-            clearLabels();
-            fillBackward();
-        } else if (!sameName(here, first->nom) && m_cursor.movePrevious()) {
-            clearLabels();
-            fillBackward();
+            if (forward)
+                m_cursor.moveFirst();
+            else
+                m_cursor.moveLast();
+            fill();
+        } else if (!sameName(here, (forward ? last : first)->nom) &&
+                   (forward ? m_cursor.moveNext() : m_cursor.movePrevious())) {
+            fill();
         }
         Q_EMIT labelsChanged();
         return true;

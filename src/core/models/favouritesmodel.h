@@ -48,8 +48,9 @@ public:
     // Open button n, with row `picked` of list n picked (-1 when none is).
     void openPicked(Family family, int picked);
     void search(const QString &text);
-    void nextName();
-    void previousName();
+    // The next or the previous saved name, with the arrow buttons.
+    enum class Step { Next, Previous };
+    void step(Step direction);
     // A click on name label n.
     void openShown(Family family);
     // Delete button n: asks, then deletes the shown name's row of that family.

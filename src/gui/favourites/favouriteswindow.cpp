@@ -361,8 +361,10 @@ void FavouritesWindow::connectSignals()
             [this] { m_model->search(m_searchBox->text()); });
     // Return in the box searches, as the button beside it does.
     connect(m_searchBox, &QLineEdit::returnPressed, m_searchButton, &QPushButton::click);
-    connect(m_previous, &QPushButton::clicked, m_model, &FavouritesModel::previousName);
-    connect(m_next, &QPushButton::clicked, m_model, &FavouritesModel::nextName);
+    connect(m_previous, &QPushButton::clicked, m_model,
+            [this] { m_model->step(FavouritesModel::Step::Previous); });
+    connect(m_next, &QPushButton::clicked, m_model,
+            [this] { m_model->step(FavouritesModel::Step::Next); });
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
         QComboBox *list = m_lists[i];

@@ -72,9 +72,9 @@ struct Fixture {
             else if (step == u"figure")
                 model->enterFigureMode();
             else if (step == u"next")
-                model->nextName();
+                model->step(FavouritesModel::Step::Next);
             else if (step == u"previous")
-                model->previousName();
+                model->step(FavouritesModel::Step::Previous);
             else if (step.startsWith(u"search:"))
                 model->search(argument);
             else if (step.startsWith(u"delete:"))
