@@ -7,9 +7,10 @@ namespace tessaron {
 
 void launchAddress(Launch how, const ModTessaron &state, Desktop &desktop, const QString &address)
 {
-    if (how == Launch::DesktopHandler)
+    const bool browser = !state.NavegadorExe.isEmpty();
+    if (how == Launch::DesktopHandler || (how == Launch::BrowserElseDesktopHandler && !browser))
         desktop.openAddress(address);
-    else if (!state.NavegadorExe.isEmpty())
+    else if (browser)
         desktop.startBrowser(state.NavegadorExe, address);
 }
 

@@ -7,10 +7,11 @@ namespace tessaron {
 class Desktop;
 struct ModTessaron;
 
-// How a window opens an address: through the desktop's own handler, or by
-// starting the browser program that was found (`NavegadorExe`) with the address
-// as its one argument.
-enum class Launch { DesktopHandler, Browser };
+// How a window opens an address: through the desktop's own handler, by starting
+// the browser program that was found (`NavegadorExe`) with the address as its one
+// argument, or by that program when one was found and the handler otherwise (the
+// About window's home page).
+enum class Launch { DesktopHandler, Browser, BrowserElseDesktopHandler };
 
 // Opens `address` the way `how` says; with no browser program found, a browser
 // launch starts nothing. Failures are not reported: the windows say nothing of them.

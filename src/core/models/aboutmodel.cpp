@@ -3,6 +3,7 @@
 #include "core/coding/browser.h"
 #include "core/coding/modtessaron.h"
 #include "core/desktop.h"
+#include "core/launch.h"
 #include "core/texts/abouttexts.h"
 
 namespace tessaron {
@@ -27,11 +28,8 @@ int AboutModel::tick()
 
 void AboutModel::openHomePage()
 {
-    const QString homePage = QString::fromLatin1(kHomePage);
-    if (m_state.NavegadorExe.isEmpty())
-        m_desktop.openAddress(homePage);
-    else
-        m_desktop.startBrowser(m_state.NavegadorExe, homePage);
+    launchAddress(Launch::BrowserElseDesktopHandler, m_state, m_desktop,
+                  QString::fromLatin1(kHomePage));
 }
 
 } // namespace tessaron
