@@ -52,6 +52,10 @@ void Announcer::showText()
 
 bool Announcer::eventFilter(QObject *watched, QEvent *event)
 {
+    // A window shown again would show its last text again, and readers would say
+    // it as news.
+    if (watched == window() && event->type() == QEvent::Hide)
+        hide();
     if (watched == window() && event->type() == QEvent::WindowActivate && m_pending) {
         // After the focus that the activation restores has been told to readers.
         QMetaObject::invokeMethod(

@@ -317,6 +317,13 @@ void TestHelp::readersHearLinksAndTheSectionsChosen()
         QCOMPARE(caret.positionInBlock(), 0);
         QCOMPARE(lastSaid(said), caret.block().text());
     }
+
+    // Closed and opened again, the window does not say its last text anew.
+    const qsizetype before = said.size();
+    viewer.close();
+    viewer.showHelp(file, HelpCommand::Contents, 0, Lang(lang));
+    QVERIFY(!Announcer::of(browser)->isVisible());
+    QCOMPARE(said.size(), before);
 }
 
 QTEST_MAIN(TestHelp)
