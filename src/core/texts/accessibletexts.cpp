@@ -51,6 +51,9 @@ const AccessibleTexts &accessibleTexts(Lang lang)
             QStringLiteral("Un triángulo rectángulo y un triángulo isósceles"),
             QStringLiteral("Un octógono alargado y una flecha de seis lados"),
         },
+        QStringLiteral("%1: %2"),
+        QStringLiteral(", "),
+        QStringLiteral("; "),
     };
     static const AccessibleTexts english{
         familyWords(Lang::English),
@@ -75,6 +78,9 @@ const AccessibleTexts &accessibleTexts(Lang lang)
             QStringLiteral("A right triangle and an isosceles triangle"),
             QStringLiteral("An elongated octagon and a six-sided arrow"),
         },
+        QStringLiteral("%1: %2"),
+        QStringLiteral(", "),
+        QStringLiteral("; "),
     };
     return lang == Lang::Spanish ? spanish : english;
 }

@@ -40,6 +40,12 @@ struct AccessibleTexts {
     QString withFamily;
     // What the symbology sheet's four boxes of example figures show, by family.
     std::array<QString, 4> exampleFigures;
+    // What the favourites window's rows show after a search or a step: %1, a name;
+    // %2, the families it is shown in, between listSeparator; names apart by
+    // groupSeparator.
+    QString shownIn;
+    QString listSeparator;
+    QString groupSeparator;
 
     [[nodiscard]] QString family(Family f) const { return families[static_cast<std::size_t>(f)]; }
     [[nodiscard]] QString figureDescription(Family f) const { return opensFigure.arg(family(f)); }

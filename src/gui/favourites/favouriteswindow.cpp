@@ -3,6 +3,7 @@
 #include "core/models/importoffer.h"
 #include "core/texts/accessibletexts.h"
 #include "gui/favourites/filedrop.h"
+#include "gui/widgets/announcer.h"
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
@@ -357,14 +358,25 @@ void FavouritesWindow::connectSignals()
     connect(m_figureItem, &QAction::triggered, m_model, &FavouritesModel::enterFigureMode);
     connect(m_nameLink, &ClickableLabel::clicked, m_model, &FavouritesModel::enterNameMode);
     connect(m_nameItem, &QAction::triggered, m_model, &FavouritesModel::enterNameMode);
-    connect(m_searchButton, &QPushButton::clicked, m_model,
-            [this] { m_model->search(m_searchBox->text()); });
+    // What a search or a step shows in the rows below is said where the user is:
+    // a search that finds nothing says so in its message.
+    connect(m_searchButton, &QPushButton::clicked, m_model, [this] {
+        m_model->search(m_searchBox->text());
+        if (m_model->mode() == FavouritesModel::Mode::Name && !spokenShownNames().isEmpty())
+            Announcer::of(this)->announce(spokenShownNames());
+    });
     // Return in the box searches, as the button beside it does.
     connect(m_searchBox, &QLineEdit::returnPressed, m_searchButton, &QPushButton::click);
-    connect(m_previous, &QPushButton::clicked, m_model,
-            [this] { m_model->step(FavouritesModel::Step::Previous); });
-    connect(m_next, &QPushButton::clicked, m_model,
-            [this] { m_model->step(FavouritesModel::Step::Next); });
+    // Each step says what the rows show now, where the user is.
+    auto step = [this](FavouritesModel::Step direction) {
+        return [this, direction] {
+            m_model->step(direction);
+            if (m_model->mode() == FavouritesModel::Mode::Name)
+                Announcer::of(this)->announce(spokenShownNames());
+        };
+    };
+    connect(m_previous, &QPushButton::clicked, m_model, step(FavouritesModel::Step::Previous));
+    connect(m_next, &QPushButton::clicked, m_model, step(FavouritesModel::Step::Next));
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
         QComboBox *list = m_lists[i];
@@ -375,8 +387,13 @@ void FavouritesWindow::connectSignals()
                 [this, family, list] { m_model->openPicked(family, list->currentIndex()); });
         connect(m_nameLabels[i], &ClickableLabel::clicked, m_model,
                 [this, family] { m_model->openShown(family); });
-        connect(m_deleteButtons[i], &QPushButton::clicked, m_model,
-                [this, family] { m_model->deleteShown(family); });
+        connect(m_deleteButtons[i], &QPushButton::clicked, m_model, [this, family, i] {
+            const QString before = m_nameLabels[i]->text();
+            m_model->deleteShown(family);
+            // The row that turned to "?" is said, once the question has gone.
+            if (m_model->mode() == FavouritesModel::Mode::Name && m_nameLabels[i]->text() != before)
+                Announcer::of(this)->announce(m_nameLabels[i]->spokenName());
+        });
     }
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, m_model, &FavouritesModel::help);
@@ -425,6 +442,33 @@ void FavouritesWindow::showMode(FavouritesModel::Mode mode)
     m_nameItem->setEnabled(linksAct);
     if (mode == Mode::Name)
         m_searchBox->setFocus();
+    // The big text that takes the panel's place is said wherever the focus is.
+    if (mode == Mode::NoEntries)
+        Announcer::of(this)->announce(m_model->texts().noEntries);
+}
+
+QString FavouritesWindow::spokenShownNames() const
+{
+    const AccessibleTexts &accessible = accessibleTexts(m_lang);
+    // Each name shown, once, with the families it is shown in.
+    QStringList names;
+    QList<QStringList> families;
+    for (Family family : kFamilies) {
+        const ClickableLabel *label = m_nameLabels[static_cast<std::size_t>(family)];
+        if (label->holdsNoName())
+            continue;
+        const qsizetype at = names.indexOf(label->text());
+        if (at < 0) {
+            names << label->text();
+            families << QStringList{accessible.family(family)};
+        } else {
+            families[at] << accessible.family(family);
+        }
+    }
+    QStringList said;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        said << accessible.shownIn.arg(names[i], families[i].join(accessible.listSeparator));
+    return said.join(accessible.groupSeparator);
 }
 
 void FavouritesWindow::showLabels()

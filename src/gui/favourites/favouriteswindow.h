@@ -46,6 +46,8 @@ private:
     void load();
     void showMode(FavouritesModel::Mode mode);
     void showLabels();
+    // The names the rows show, with their families, as screen readers are told.
+    [[nodiscard]] QString spokenShownNames() const;
 
     Lang m_lang;
     FavouritesModel *m_model;

@@ -32,9 +32,14 @@ private:
     void createControls();
     void setLanguage(Lang lang);
     void load(const QString &helpFile, Lang lang);
-    void goTo(const QString &anchor);
+    // Whether the section's first line is said to screen readers: when the user
+    // chose it.
+    enum class Say { Nothing, Section };
+    // Shows the section at `anchor` at the top, with the caret at its start.
+    void goTo(const QString &anchor, Say say = Say::Nothing);
     void fillIndex(const QString &partial);
     void openSelectedKeyword();
+    void readSelectedKeyword();
 
     HelpDocument m_document;
     View m_view = View::Contents;

@@ -2,11 +2,13 @@
 
 #include "core/accessibility/textsegments.h"
 #include "gui/widgets/accessiblelineedit.h"
+#include "gui/widgets/announcer.h"
 #include "gui/widgets/namedcombobox.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -134,10 +136,68 @@ private:
     }
 };
 
+// A text for screen readers to say as it appears, in the notification role that
+// Orca speaks when such an object is shown.
+class AccessibleAnnouncer : public QAccessibleWidget {
+public:
+    explicit AccessibleAnnouncer(Announcer *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<Announcer *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// Tells readers the current item of a list as soon as the list has the focus.
+// Qt tells them only the list ("list with 2 items"), and makes its first item
+// current without showing it, so the first Down went on to the second.
+class CurrentItemOnFocus : public QObject {
+public:
+    explicit CurrentItemOnFocus(QAbstractItemView *view) : QObject(view), m_view(view)
+    {
+        view->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // Qt tells readers of the list itself once the focus event has been handled.
+        if (event->type() == QEvent::FocusIn)
+            QMetaObject::invokeMethod(this, &CurrentItemOnFocus::tell, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void tell()
+    {
+        if (!m_view->hasFocus() || !m_view->model())
+            return;
+        QModelIndex current = m_view->currentIndex();
+        if (!current.isValid()) {
+            current = m_view->model()->index(0, 0, m_view->rootIndex());
+            if (!current.isValid())
+                return;
+        }
+        // Current and seen as such, so that Down goes on from it.
+        m_view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
+        QAccessibleEvent event(m_view, QAccessible::Focus);
+        event.setChild(current.row());
+        QAccessible::updateAccessibility(&event);
+    }
+
+    QAbstractItemView *m_view;
+};
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new AccessibleAnnouncer(static_cast<Announcer *>(object));
     if (className == QLatin1String("QLineEdit"))
         return new AccessibleLineEdit(static_cast<QLineEdit *>(object));
     if (className == QLatin1String(NamedComboBox::staticMetaObject.className()))
@@ -146,6 +206,11 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 }
 
 } // namespace
+
+void sayCurrentItemOnFocus(QAbstractItemView *view)
+{
+    new CurrentItemOnFocus(view);
+}
 
 void installAccessibleInterfaces()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+class QAbstractItemView;
+
 namespace tessaron {
 
 // Installs, once, what assistive technology is given for the program's controls
@@ -8,5 +10,11 @@ namespace tessaron {
 // labels that act, the lists that keep their family as their name, and the
 // About window read as a dialog. Safe to call any number of times.
 void installAccessibleInterfaces();
+
+// A list that gets the focus makes its current item (its first, when it has
+// none) current and selected, and tells screen readers that item, as Down and Up
+// do: a list opened with Alt+Down says where it stands, and Down moves on from
+// there.
+void sayCurrentItemOnFocus(QAbstractItemView *view);
 
 } // namespace tessaron

@@ -1,6 +1,7 @@
 #include "core/coding/figurecoding.h"
 #include "gui/favourites/favouriteswindow.h"
 #include "gui/main/mainwindow.h"
+#include "gui/widgets/announcer.h"
 #include "gui/widgets/fonts.h"
 #include "support/apphelper.h"
 #include "support/hostilerows.h"
@@ -8,6 +9,8 @@
 #include "support/savednames.h"
 #include "support/storehelper.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QImage>
@@ -16,6 +19,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -83,6 +87,12 @@ private Q_SLOTS:
     void nameLabelsActOnReturnEnterAndSpaceAsOnAClick();
     void fromTheKeyboardAlone();
     void screenReadersTellTheControlsApart();
+    void screenReadersHearWhatTheRowsShow_data();
+    void screenReadersHearWhatTheRowsShow();
+    void aDeleteIsSaidOnceTheQuestionHasGone();
+    void aPickOnAClosedListIsSaid();
+    void anOpenedListStandsOnItsCurrentEntry_data();
+    void anOpenedListStandsOnItsCurrentEntry();
     void aDroppedFileIsOfferedForImport_data();
     void aDroppedFileIsOfferedForImport();
     void onlyOneLocalFileIsTaken();
@@ -726,6 +736,188 @@ void TestFavouritesWindow::storedMarkupIsShownAsTextAndNeverOpened()
     list->setCurrentIndex(1);
     click(w, "Command1");
     QCOMPARE(app.desktop.launches.size() + app.desktop.opened.size(), 1);
+}
+
+namespace {
+
+// What the favourites window has told screen readers, in order.
+struct Heard {
+    explicit Heard(QWidget *w) : announcer(Announcer::of(w)), spy(announcer, &Announcer::announced)
+    {
+    }
+
+    QStringList said() const
+    {
+        QStringList texts;
+        for (const QList<QVariant> &call : spy)
+            texts << call.at(0).toString();
+        return texts;
+    }
+
+    Announcer *announcer;
+    QSignalSpy spy;
+};
+
+// The r list holds "abc" and "casa", the c list "xyz", the t list "abc".
+void saveNamesForTheLists(TestApp &app, Lang lang)
+{
+    saveSomeNames(app, lang);
+    auto *main = app.open<MainWindow>(WindowKind::Main, lang);
+    auto *box = main->findChild<QLineEdit *>(lang == Lang::Spanish ? "txtAdreca" : "txtaAdreca");
+    box->clear();
+    QTest::keyClicks(box, "casa");
+    main->findChild<QPushButton *>("Command4")->click();
+    app.desktop.messages.clear();
+}
+
+} // namespace
+
+void TestFavouritesWindow::screenReadersHearWhatTheRowsShow_data()
+{
+    QTest::addColumn<int>("lang");
+    // "search:TEXT" types TEXT in the search box and presses Return there; a name
+    // clicks that control.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("said");
+    const QString abcEs = "abc: cuatro lados, tres lados";
+    const QString xyzEs = "xyz: círculo o elipse";
+    const QString abcEn = "abc: four sides, three sides";
+    const QString xyzEn = "xyz: circle or ellipse";
+    QTest::newRow("es search") << int(Lang::Spanish) << QStringList{"search:ABC"}
+                               << QStringList{abcEs};
+    QTest::newRow("es steps") << int(Lang::Spanish)
+                              << QStringList{"Command8", "Command8", "Command7"}
+                              << QStringList{abcEs, xyzEs, abcEs};
+    QTest::newRow("es previous from an empty display")
+        << int(Lang::Spanish) << QStringList{"Command7"} << QStringList{xyzEs};
+    // Nothing changes at the last name; the user hears where they stand.
+    QTest::newRow("es next at the last name")
+        << int(Lang::Spanish) << QStringList{"Command7", "Command8"} << QStringList{xyzEs, xyzEs};
+    QTest::newRow("es delete") << int(Lang::Spanish) << QStringList{"Command8", "cmdBorra_T"}
+                               << QStringList{abcEs, "sin nombre, tres lados"};
+    // The no-match message says it; a "?" row has nothing to delete.
+    QTest::newRow("es search finds nothing")
+        << int(Lang::Spanish) << QStringList{"search:ab", "cmdBorra_C"} << QStringList{};
+    QTest::newRow("en search") << int(Lang::English) << QStringList{"search:xyz"}
+                               << QStringList{xyzEn};
+    QTest::newRow("en steps") << int(Lang::English) << QStringList{"Command8", "Command8"}
+                              << QStringList{abcEn, xyzEn};
+    QTest::newRow("en delete") << int(Lang::English) << QStringList{"Command8", "cmdBorra_R"}
+                               << QStringList{abcEn, "no name, four sides"};
+}
+
+void TestFavouritesWindow::screenReadersHearWhatTheRowsShow()
+{
+    QFETCH(int, lang);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, said);
+    TestApp app;
+    saveSomeNames(app, Lang(lang));
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang(lang));
+    QApplication::setActiveWindow(w);
+    click(w, "Label2");
+    Heard heard(w);
+    for (const QString &step : steps) {
+        if (step.startsWith(u"search:")) {
+            auto *box = w->findChild<QLineEdit *>("txtnom");
+            box->setFocus();
+            QTest::keyClicks(box, step.mid(7));
+            QTest::keyClick(box, Qt::Key_Return);
+            // Heard where the user is: the focus stays in the box.
+            QCOMPARE(QApplication::focusWidget(), box);
+        } else {
+            click(w, qPrintable(step));
+        }
+    }
+    QCOMPARE(heard.said(), said);
+    if (said.isEmpty())
+        return;
+    // Given to readers as a notification, which Orca speaks as it appears.
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(heard.announcer);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::Notification);
+    QCOMPARE(iface->text(QAccessible::Name), said.last());
+    QVERIFY(heard.announcer->isVisible());
+    QCOMPARE(heard.announcer->focusPolicy(), Qt::NoFocus);
+    QVERIFY(heard.announcer->size().isEmpty());
+}
+
+void TestFavouritesWindow::aDeleteIsSaidOnceTheQuestionHasGone()
+{
+    TestApp app;
+    saveSomeNames(app, Lang::Spanish);
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::Spanish);
+    QApplication::setActiveWindow(w);
+    click(w, "Label2");
+    click(w, "Command8");
+    Heard heard(w);
+    // The question takes the window's activation, as a real box does, and gives
+    // it back only after the answer.
+    app.desktop.onQuestion = [] { QApplication::setActiveWindow(nullptr); };
+    click(w, "cmdBorra_R");
+    QCOMPARE(labels(w), (QStringList{"?", "?", "abc", "?"}));
+    QVERIFY(heard.said().isEmpty());
+    QVERIFY(heard.announcer->pending());
+    QApplication::setActiveWindow(w);
+    QTRY_COMPARE(heard.said(), QStringList{"sin nombre, cuatro lados"});
+    QVERIFY(!heard.announcer->pending());
+}
+
+void TestFavouritesWindow::aPickOnAClosedListIsSaid()
+{
+    TestApp app;
+    saveNamesForTheLists(app, Lang::English);
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::English);
+    QApplication::setActiveWindow(w);
+    click(w, "Label1");
+    auto *list = w->findChild<QComboBox *>("Combo1");
+    list->setFocus();
+    Heard heard(w);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentText(), QStringLiteral("casa"));
+    // The last entry: Down picks nothing new, and nothing is said.
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(heard.said(), (QStringList{"abc", "casa", "abc"}));
+    // The list keeps its family as its name.
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name),
+             QStringLiteral("Four sides"));
+}
+
+void TestFavouritesWindow::anOpenedListStandsOnItsCurrentEntry_data()
+{
+    QTest::addColumn<int>("picked"); // -1: nothing
+    QTest::addColumn<int>("opensOn");
+    QTest::addColumn<int>("downGoesTo");
+    QTest::newRow("nothing picked") << -1 << 0 << 1;
+    QTest::newRow("the first picked") << 0 << 0 << 1;
+    QTest::newRow("the last picked") << 1 << 1 << 1;
+}
+
+void TestFavouritesWindow::anOpenedListStandsOnItsCurrentEntry()
+{
+    QFETCH(int, picked);
+    QFETCH(int, opensOn);
+    QFETCH(int, downGoesTo);
+    TestApp app;
+    saveNamesForTheLists(app, Lang::Spanish);
+    auto *w = app.open<FavouritesWindow>(WindowKind::Favourites, Lang::Spanish);
+    QApplication::setActiveWindow(w);
+    click(w, "Label1");
+    auto *list = w->findChild<QComboBox *>("Combo1");
+    list->setFocus();
+    list->setCurrentIndex(picked);
+    QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView *view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    QTRY_VERIFY(view->hasFocus());
+    // The entry it stands on is current and seen as such.
+    QTRY_COMPARE(view->currentIndex().row(), opensOn);
+    QTRY_VERIFY(view->selectionModel()->isSelected(view->currentIndex()));
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(view->currentIndex().row(), downGoesTo);
+    list->hidePopup();
 }
 
 QTEST_MAIN(TestFavouritesWindow)

@@ -1,13 +1,16 @@
 #include "core/help/helpdocument.h"
 #include "gui/help/helpviewer.h"
+#include "gui/widgets/announcer.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 using namespace tessaron;
@@ -25,7 +28,29 @@ private Q_SLOTS:
     void escapeClosesIt();
     void speaksTheLanguageOfItsFileAndStandsCentred_data();
     void speaksTheLanguageOfItsFileAndStandsCentred();
+    void readersHearLinksAndTheSectionsChosen_data();
+    void readersHearLinksAndTheSectionsChosen();
 };
+
+namespace {
+
+// Whether the anchor `name` stands in `block`.
+bool holdsAnchor(const QTextBlock &block, const QString &name)
+{
+    if (block.charFormat().anchorNames().contains(name))
+        return true;
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().anchorNames().contains(name))
+            return true;
+    return false;
+}
+
+QString lastSaid(const QSignalSpy &spy)
+{
+    return spy.isEmpty() ? QString() : spy.last().at(0).toString();
+}
+
+} // namespace
 
 void TestHelp::speaksTheLanguageOfItsFileAndStandsCentred_data()
 {
@@ -34,14 +59,20 @@ void TestHelp::speaksTheLanguageOfItsFileAndStandsCentred_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("index");
     QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("keywords");
     QTest::newRow("Spanish") << QStringLiteral(TESSARON_HELP_DIR "/ayuda.hlp") << int(Lang::Spanish)
                              << "Ayuda de Tessaron"
                              << "Índice"
-                             << "Buscar una palabra clave";
+                             << "Buscar una palabra clave"
+                             << "Texto de la ayuda"
+                             << "Palabras clave";
     QTest::newRow("English") << QStringLiteral(TESSARON_HELP_DIR "/help.hlp") << int(Lang::English)
                              << "Tessaron Help"
                              << "Index"
-                             << "Find a keyword";
+                             << "Find a keyword"
+                             << "Help text"
+                             << "Keywords";
 }
 
 void TestHelp::speaksTheLanguageOfItsFileAndStandsCentred()
@@ -51,6 +82,8 @@ void TestHelp::speaksTheLanguageOfItsFileAndStandsCentred()
     QFETCH(QString, title);
     QFETCH(QString, index);
     QFETCH(QString, search);
+    QFETCH(QString, text);
+    QFETCH(QString, keywords);
     HelpViewer viewer;
     // The other language first: one window serves both, and takes the words of each.
     viewer.showHelp(file, HelpCommand::Index, 0, otherLang(Lang(lang)));
@@ -59,6 +92,8 @@ void TestHelp::speaksTheLanguageOfItsFileAndStandsCentred()
     QCOMPARE(viewer.windowTitle(), title);
     QCOMPARE(viewer.findChild<QLabel *>("helpIndexLabel")->text(), index);
     QCOMPARE(viewer.findChild<QLineEdit *>("helpIndexSearch")->accessibleName(), search);
+    QCOMPARE(viewer.findChild<QTextBrowser *>("helpBrowser")->accessibleName(), text);
+    QCOMPARE(viewer.findChild<QListWidget *>("helpIndexList")->accessibleName(), keywords);
     const QRect screen = viewer.screen()->geometry();
     const QRect outer = viewer.frameGeometry();
     QCOMPARE(outer.left(), (screen.width() - outer.width()) / 2);
@@ -209,6 +244,86 @@ void TestHelp::escapeClosesIt()
         QTest::keyClick(target, Qt::Key_Escape);
         QVERIFY2(!viewer.isVisible(), focused);
     }
+}
+
+void TestHelp::readersHearLinksAndTheSectionsChosen_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("link"); // %1, the link's words
+    QTest::addColumn<QString>("keyword");
+    QTest::newRow("Spanish") << QStringLiteral(TESSARON_HELP_DIR "/ayuda.hlp") << int(Lang::Spanish)
+                             << "%1, enlace"
+                             << "favor";
+    QTest::newRow("English") << QStringLiteral(TESSARON_HELP_DIR "/help.hlp") << int(Lang::English)
+                             << "%1, link"
+                             << "favor";
+}
+
+void TestHelp::readersHearLinksAndTheSectionsChosen()
+{
+    QFETCH(QString, file);
+    QFETCH(int, lang);
+    QFETCH(QString, link);
+    QFETCH(QString, keyword);
+    HelpViewer viewer;
+    viewer.showHelp(file, HelpCommand::Contents, 0, Lang(lang));
+    QApplication::setActiveWindow(&viewer);
+    auto *browser = viewer.findChild<QTextBrowser *>("helpBrowser");
+    browser->setFocus();
+    QSignalSpy said(Announcer::of(browser), &Announcer::announced);
+
+    // Tab reaches the first link, and it is said.
+    QTest::keyClick(browser, Qt::Key_Tab);
+    const QTextCursor reached = browser->textCursor();
+    QVERIFY(reached.hasSelection());
+    QCOMPARE(lastSaid(said), link.arg(reached.selectedText()));
+    const QString target = reached.charFormat().anchorHref();
+    QVERIFY2(target.startsWith(u'#'), qPrintable(target));
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QCOMPARE(said.size(), 2);
+    QCOMPARE(lastSaid(said), link.arg(browser->textCursor().selectedText()));
+    QTest::keyClick(browser, Qt::Key_Tab, Qt::ShiftModifier);
+
+    // Return follows it: the caret, not only the view, goes to the section's start,
+    // and its first line is said.
+    QTest::keyClick(browser, Qt::Key_Return);
+    QTRY_COMPARE(viewer.anchor(), target.mid(1));
+    QTextCursor caret = browser->textCursor();
+    QVERIFY(!caret.hasSelection());
+    QVERIFY2(holdsAnchor(caret.block(), target.mid(1)), qPrintable(caret.block().text()));
+    QCOMPARE(caret.positionInBlock(), 0);
+    QVERIFY(!caret.block().text().isEmpty());
+    QCOMPARE(lastSaid(said), caret.block().text());
+
+    // A keyword chosen in the index takes the focus to the text, at its section.
+    viewer.showHelp(file, HelpCommand::Index, 0, Lang(lang));
+    auto *search = viewer.findChild<QLineEdit *>("helpIndexSearch");
+    auto *list = viewer.findChild<QListWidget *>("helpIndexList");
+    for (QWidget *chooser : {static_cast<QWidget *>(search), static_cast<QWidget *>(list)}) {
+        search->setFocus();
+        search->clear();
+        QTest::keyClicks(search, keyword);
+        QVERIFY(list->count() > 1);
+        chooser->setFocus();
+        if (chooser == list)
+            QTest::keyClick(list, Qt::Key_Down);
+        const QString anchor = list->currentItem()->data(Qt::UserRole).toString();
+        QTest::keyClick(chooser, Qt::Key_Return);
+        QCOMPARE(viewer.anchor(), anchor);
+        QCOMPARE(QApplication::focusWidget(), browser);
+        caret = browser->textCursor();
+        QVERIFY2(holdsAnchor(caret.block(), anchor), qPrintable(caret.block().text()));
+        QCOMPARE(caret.positionInBlock(), 0);
+        QCOMPARE(lastSaid(said), caret.block().text());
+    }
+
+    // Closed and opened again, the window does not say its last text anew.
+    const qsizetype before = said.size();
+    viewer.close();
+    viewer.showHelp(file, HelpCommand::Contents, 0, Lang(lang));
+    QVERIFY(!Announcer::of(browser)->isVisible());
+    QCOMPARE(said.size(), before);
 }
 
 QTEST_MAIN(TestHelp)
