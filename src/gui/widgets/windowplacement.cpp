@@ -1,6 +1,7 @@
 #include "gui/widgets/windowplacement.h"
 
-#include <QElapsedTimer>
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QScreen>
@@ -8,14 +9,11 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstdint>
+
 namespace tessaron {
 
 namespace {
-
-// How long after a window shows its frame is waited for: a window manager frames
-// a window as it maps it, well within this.
-constexpr int kFrameWaitMs = 3000;
-constexpr int kLookEveryMs = 25;
 
 void moveToCentre(QWidget *window)
 {
@@ -28,11 +26,24 @@ void moveToCentre(QWidget *window)
                  area.y() + (area.height() - outer.height()) / 2);
 }
 
-// The frame a window manager puts around a window is known only once the window
-// is on the screen: until then a window is centred on its own size, and once its
-// frame is known, once more on the framed size, which is what the eye sees
-// centred. A window manager without frames leaves the first place as it is.
-class FrameCentring : public QObject {
+// An X11 event as the xcb platform hands it to native filters: its type, and for a
+// property change the window whose property changed.
+struct XcbPropertyNotify {
+    std::uint8_t responseType;
+    std::uint8_t pad;
+    std::uint16_t sequence;
+    std::uint32_t window;
+};
+constexpr std::uint8_t kXcbPropertyNotify = 28;
+
+// The frame a window manager puts around a window is known only once it says so:
+// until then a window is centred on its own size, and once its frame is known,
+// once more on the framed size, which is what the eye sees centred. An X11 window
+// manager tells the frame by setting a property on the window (_NET_FRAME_EXTENTS),
+// so each property change of the window is a moment to look; the frame is read
+// once Qt has taken the change in. A window manager that frames nothing sets no
+// such property, and the first place stays. Nothing is polled.
+class FrameCentring : public QObject, public QAbstractNativeEventFilter {
 public:
     static constexpr char kName[] = "frameCentring";
 
@@ -40,25 +51,30 @@ public:
     {
         setObjectName(QLatin1String(kName));
         window->installEventFilter(this);
-        connect(&m_look, &QTimer::timeout, this, &FrameCentring::look);
+        QCoreApplication::instance()->installNativeEventFilter(this);
     }
+    ~FrameCentring() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    FrameCentring(const FrameCentring &) = delete;
+    FrameCentring &operator=(const FrameCentring &) = delete;
 
     bool eventFilter(QObject *, QEvent *event) override
     {
-        switch (event->type()) {
-        case QEvent::Show:
-            m_shown.start();
-            m_look.start(kLookEveryMs);
+        // A platform that knows the frame when the window shows (Wayland's own
+        // decorations) has it at once.
+        if (event->type() == QEvent::Show || event->type() == QEvent::Move ||
+            event->type() == QEvent::Resize)
             look();
-            break;
-        case QEvent::Move:
-        case QEvent::Resize:
-            if (m_shown.isValid())
-                look();
-            break;
-        default:
-            break;
-        }
+        return false;
+    }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (type != "xcb_generic_event_t" || !m_window || !m_window->windowHandle())
+            return false;
+        const auto *event = static_cast<const XcbPropertyNotify *>(message);
+        if ((event->responseType & 0x7f) == kXcbPropertyNotify &&
+            event->window == m_window->windowHandle()->winId())
+            QTimer::singleShot(0, this, &FrameCentring::look); // after Qt has read it
         return false;
     }
 
@@ -66,26 +82,14 @@ private:
     void look()
     {
         QWindow *handle = m_window ? m_window->windowHandle() : nullptr;
-        if (!handle || !m_window->isVisible())
+        if (!handle || !m_window->isVisible() || handle->frameMargins().isNull())
             return;
-        if (!handle->frameMargins().isNull()) {
-            moveToCentre(m_window);
-            done();
-        } else if (m_shown.elapsed() > kFrameWaitMs) {
-            done();
-        }
-    }
-
-    void done()
-    {
-        m_look.stop();
+        moveToCentre(m_window);
         m_window->removeEventFilter(this);
         deleteLater();
     }
 
     QPointer<QWidget> m_window;
-    QTimer m_look;
-    QElapsedTimer m_shown;
 };
 
 } // namespace

@@ -15,7 +15,7 @@ inline constexpr Qt::WindowFlags kFixedWindowFlags =
 // Puts a window in the middle of its screen: left = (screen width - window
 // width) / 2, top = (screen height - window height) / 2, with the outer size,
 // frame included. A window not shown yet is placed again once the window manager
-// has framed it.
+// has framed it (when it says so; nothing waits or polls for it).
 void centreOnScreen(QWidget *window);
 
 // The device pixel ratio of the screen `widget` stands on; 1 before it has one.

@@ -6,6 +6,7 @@
 
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 using namespace tessaron;
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void centredWithItsFrame();
     void helpWindowCentredWithItsFrame();
     void englishFavouritesMayShrink();
+    void withoutAWindowManagerNothingWaits();
 };
 
 void TestWindowPlacement::initTestCase()
@@ -98,6 +100,35 @@ void TestWindowPlacement::englishFavouritesMayShrink()
     w->resize(designed + QSize(100, 50));
     QTRY_COMPARE_WITH_TIMEOUT(w->size(), designed + QSize(100, 50), 5000);
     QCOMPARE(title->mapTo(w, QPoint(0, 0)), titleAt); // nothing moves
+    app.app.registry().exitNow();
+}
+
+// With no window manager nothing frames a window: it stays where it was put,
+// centred on its own size, and nothing goes on waiting or looking for a frame.
+void TestWindowPlacement::withoutAWindowManagerNothingWaits()
+{
+    if (qEnvironmentVariable("TESSARON_NO_WINDOW_MANAGER") != u"1")
+        QSKIP("run by tst_windowplacement_nowm, on an X server without a window manager");
+    TestApp app;
+    QWidget *w = app.open<QWidget>(WindowKind::Main, Lang::Spanish);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QTest::qWait(500);
+    QVERIFY(!framed(w));
+    QCOMPARE(w->frameGeometry().topLeft(), centredFrame(w));
+    // Timer events in the next 600 ms, whoever gets them: a caret's blink at most,
+    // where a wait for a frame looked every 25 ms.
+    struct TimerCount : QObject {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::Timer ? 1 : 0;
+            return false;
+        }
+    } timers;
+    qApp->installEventFilter(&timers);
+    QTest::qWait(600);
+    qApp->removeEventFilter(&timers);
+    QVERIFY2(timers.count <= 3, qPrintable(QString::number(timers.count)));
     app.app.registry().exitNow();
 }
 
