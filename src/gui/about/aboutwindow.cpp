@@ -2,6 +2,7 @@
 
 #include "core/texts/accessibletexts.h"
 #include "gui/about/aboutframes.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
@@ -61,11 +62,9 @@ const AboutLayout &aboutLayout(Lang lang)
 
 // The About window stands alone for a while and asks nothing: to a screen reader
 // it is a dialog, whose texts are read out when it opens.
-QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+QAccessibleInterface *readAsDialog(QObject *window)
 {
-    if (className == QLatin1String(AboutWindow::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
-    return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(window), QAccessible::Dialog);
 }
 
 } // namespace
@@ -75,11 +74,7 @@ AboutWindow::AboutWindow(Lang lang, const AppContext &context)
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_lang(lang), m_texts(aboutTexts(lang)), m_model(context.state, context.desktop)
 {
-    static const bool readAsDialog = [] {
-        QAccessible::installFactory(accessibleFor);
-        return true;
-    }();
-    Q_UNUSED(readAsDialog);
+    addAccessibleInterface(AboutWindow::staticMetaObject.className(), readAsDialog);
     setObjectName(m_texts.windowName);
     setWindowTitle(m_texts.caption);
     setFont(controlFont());

@@ -3,6 +3,7 @@
 #include "core/texts/accessibletexts.h"
 #include "core/texts/sheettexts.h"
 #include "gui/sheets/sheettext.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
@@ -188,22 +189,16 @@ void drawFigures(QPainter &painter, QSize client, const QColor &background)
 
 namespace {
 
-QAccessibleInterface *accessiblePicture(const QString &className, QObject *object)
+QAccessibleInterface *accessiblePicture(QObject *picture)
 {
-    if (className == QLatin1String(ExamplePicture::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(picture), QAccessible::Graphic);
 }
 
 } // namespace
 
 ExamplePicture::ExamplePicture(QWidget *parent) : QWidget(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessiblePicture);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    addAccessibleInterface(ExamplePicture::staticMetaObject.className(), accessiblePicture);
     setFocusPolicy(Qt::TabFocus);
 }
 

@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QHash>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 
@@ -192,10 +193,19 @@ private:
     QAbstractItemView *m_view;
 };
 
+// The interfaces that the windows' own widgets add, by class name.
+QHash<QString, AccessibleMaker> &addedInterfaces()
+{
+    static QHash<QString, AccessibleMaker> added;
+    return added;
+}
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
+    if (const AccessibleMaker make = addedInterfaces().value(className))
+        return make(object);
     if (className == QLatin1String(Announcer::staticMetaObject.className()))
         return new AccessibleAnnouncer(static_cast<Announcer *>(object));
     if (className == QLatin1String("QLineEdit"))
@@ -210,6 +220,12 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 void sayCurrentItemOnFocus(QAbstractItemView *view)
 {
     new CurrentItemOnFocus(view);
+}
+
+void addAccessibleInterface(const char *className, AccessibleMaker make)
+{
+    installAccessibleInterfaces();
+    addedInterfaces().insert(QLatin1String(className), make);
 }
 
 void installAccessibleInterfaces()

@@ -67,11 +67,9 @@ private:
     ClickableLabel *label() const { return static_cast<ClickableLabel *>(widget()); }
 };
 
-QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+QAccessibleInterface *accessibleFor(QObject *label)
 {
-    if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
-        return new AccessibleClickableLabel(static_cast<ClickableLabel *>(object));
-    return nullptr;
+    return new AccessibleClickableLabel(static_cast<ClickableLabel *>(label));
 }
 
 } // namespace
@@ -82,12 +80,7 @@ ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(pa
 {
     // Before anything is set: the first question about the label makes its
     // interface, and Qt keeps it for the label's life.
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFor);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    installAccessibleInterfaces();
+    addAccessibleInterface(ClickableLabel::staticMetaObject.className(), accessibleFor);
     // These labels show names, some read from a store that anyone may have written:
     // always as the text they are, never as markup that Qt would guess at.
     setTextFormat(Qt::PlainText);
