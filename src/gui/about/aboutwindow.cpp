@@ -184,7 +184,6 @@ void AboutWindow::closeEvent(QCloseEvent *event)
     m_closeTimer->stop();
     m_animationTimer->stop();
     event->accept();
-    Q_EMIT closed(m_lang);
 }
 
 } // namespace tessaron

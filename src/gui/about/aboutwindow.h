@@ -31,9 +31,6 @@ public:
     void Timer2_Timer();
     void Picture1_Click();
 
-Q_SIGNALS:
-    void closed(Lang lang);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -11,6 +11,7 @@
 #include "gui/sheets/symbologywindow.h"
 #include "gui/widgets/accessibility.h"
 #include "gui/widgets/buttonkeys.h"
+#include "gui/widgets/closewatch.h"
 
 #include <QCoreApplication>
 
@@ -30,10 +31,8 @@ template <typename Window> void Application::registerSecondary(WindowKind kind)
 {
     m_registry.setFactory(kind, [this](Lang lang) -> QWidget * {
         auto *window = new Window(lang, context());
-        // Leaving it leads back to the main window of its language.
-        QObject::connect(window, &Window::closed, &m_registry, [this](Lang closedLang) {
-            m_registry.show(WindowKind::Main, closedLang);
-        });
+        // However it is left, it leads back to the main window of its language.
+        whenClosed(window, [this, lang] { m_registry.show(WindowKind::Main, lang); });
         return window;
     });
 }
@@ -51,14 +50,8 @@ void Application::registerWindows()
     m_registry.setFactory(WindowKind::Compact, [this](Lang lang) -> QWidget * {
         return new CompactWindow(lang, context());
     });
-    m_registry.setFactory(WindowKind::About, [this](Lang lang) -> QWidget * {
-        auto *about = new AboutWindow(lang, context());
-        // However it closes, the About window leads on to the main window of its language.
-        QObject::connect(about, &AboutWindow::closed, &m_registry, [this](Lang closedLang) {
-            m_registry.show(WindowKind::Main, closedLang);
-        });
-        return about;
-    });
+    // The About window, the start-up screen, leads on to the main window too.
+    registerSecondary<AboutWindow>(WindowKind::About);
 }
 
 void Application::start(const QString &settingsFile)

@@ -14,7 +14,6 @@
 #include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
@@ -475,12 +474,6 @@ void FavouritesWindow::showLabels()
 {
     for (Family family : kFamilies)
         m_nameLabels[static_cast<std::size_t>(family)]->setText(m_model->label(family));
-}
-
-void FavouritesWindow::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    Q_EMIT closed(m_lang);
 }
 
 } // namespace tessaron

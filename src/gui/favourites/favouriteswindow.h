@@ -22,18 +22,10 @@ class FigureCanvas;
 
 // The favourites window, built for one language: `frmbdd` or `frmdb`. Its rules
 // are the model's; the window places the controls and shows the model's state.
-// However it closes, it says so, and the application shows the main window of
-// its language.
 class FavouritesWindow : public QMainWindow {
     Q_OBJECT
 public:
     FavouritesWindow(Lang lang, const AppContext &context);
-
-Q_SIGNALS:
-    void closed(Lang lang);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();

@@ -5,7 +5,6 @@
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/windowplacement.h"
 
-#include <QCloseEvent>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -41,12 +40,6 @@ void SheetWindow::place(QSize client)
 {
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
     centreOnScreen(this);
-}
-
-void SheetWindow::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    Q_EMIT closed(m_lang);
 }
 
 } // namespace tessaron

@@ -13,9 +13,8 @@ namespace tessaron {
 class SheetModel;
 
 // What the two printed sheets share: a fixed window with no minimize or maximize
-// button, one print command in its menu bar, F1 for its help topic, and the
-// `closed` signal, after which the application shows the main window of its
-// language. A sheet builds its client area and draws its page.
+// button, one print command in its menu bar, F1 for its help topic and Escape to
+// leave it. A sheet builds its client area and draws its page.
 class SheetWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -24,16 +23,12 @@ public:
     // The printed page, as the print command draws it.
     virtual void drawPage(QPainter &painter, double dotsPerInch) const = 0;
 
-Q_SIGNALS:
-    void closed(Lang lang);
-
 protected:
     // Sizes the window to its client area (pixels) and centres it; once the
     // client is built.
     void place(QSize client);
     [[nodiscard]] Lang lang() const { return m_lang; }
     [[nodiscard]] SheetModel *model() const { return m_model; }
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     Lang m_lang;
