@@ -15,7 +15,6 @@ struct CompactTexts {
     QString boxAccessibleName;
     QString backCaption;
     QString backTip;
-    int backWidth; // twips
     QString keepInFront;
     QString tagPrefix; // + 1..4
     QString plainTagName;

@@ -11,7 +11,6 @@ FavouritesTexts spanish()
     t.caption = QStringLiteral("Favoritos");
     t.helpFile = QStringLiteral("ayuda.hlp");
     t.helpTopic = 200;
-    t.sizable = false;
     t.figureLink = QStringLiteral("Buscar por figuras");
     t.nameLink = QStringLiteral("Buscar por nombre");
     t.openButton = QStringLiteral("buscar direccion");
@@ -53,7 +52,6 @@ FavouritesTexts english()
     t.caption = QStringLiteral("Favorites");
     t.helpFile = QStringLiteral("help.hlp");
     t.helpTopic = 202;
-    t.sizable = true;
     t.figureLink = QStringLiteral("Search by shape");
     t.nameLink = QStringLiteral("Search by name");
     t.openButton = QStringLiteral("Search adress");

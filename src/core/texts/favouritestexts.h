@@ -15,7 +15,6 @@ struct FavouritesTexts {
     QString caption;
     QString helpFile;
     int helpTopic;
-    bool sizable; // the English twin's border can be resized; no control moves
     QString figureLink;
     QString nameLink;
     QString openButton;

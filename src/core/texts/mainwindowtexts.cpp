@@ -13,7 +13,6 @@ MainWindowTexts spanish()
     t.caption = QStringLiteral("Tessaron v") + QLatin1StringView(kVersion);
     t.helpFile = QStringLiteral("ayuda.hlp");
     t.titleName = QStringLiteral("lblTitol");
-    t.titleTwips = QRect(240, 120, 8775, 735);
     t.nameBoxName = QStringLiteral("txtAdreca");
     t.nameBoxAccessibleName = QStringLiteral("Nombre de dominio");
     t.plainLabelName = QStringLiteral("lblAdrecaCom");
@@ -68,9 +67,7 @@ MainWindowTexts english()
     t.windowName = QStringLiteral("frmPrin_Ang");
     t.caption = QStringLiteral("Tessaron v") + QLatin1StringView(kVersion);
     t.helpFile = QStringLiteral("help.hlp");
-    t.nameBeforeCentring = true;
     t.titleName = QStringLiteral("lblaTitol");
-    t.titleTwips = QRect(120, 120, 9015, 735);
     t.nameBoxName = QStringLiteral("txtaAdreca");
     t.nameBoxAccessibleName = QStringLiteral("Domain name");
     t.plainLabelName = QStringLiteral("lblaAdrecaCom");

@@ -3,7 +3,6 @@
 #include "core/texts/lang.h"
 
 #include <QList>
-#include <QRect>
 #include <QString>
 
 namespace tessaron {
@@ -42,10 +41,7 @@ struct MainWindowTexts {
     QString windowName;
     QString caption;
     QString helpFile;
-    // The English twin puts the name back into its box before it centres itself.
-    bool nameBeforeCentring = false;
     QString titleName;
-    QRect titleTwips;
     QString nameBoxName;
     QString nameBoxAccessibleName;
     QString plainLabelName;

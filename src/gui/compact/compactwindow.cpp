@@ -41,7 +41,7 @@ struct CompactLayout {
     std::array<Label, 2> labels;
     QRect nameBox;
     FontSpec nameBoxFont;
-    QRect back; // its width from the texts
+    QRect back;
     QRect inFront;
     Tag plainTag;
     std::array<Tag, 4> tags;
@@ -49,7 +49,7 @@ struct CompactLayout {
     std::array<FamilyOutline, 4> outlines;
 };
 
-CompactLayout compactLayout(const CompactTexts &t)
+CompactLayout compactLayout(Lang lang, const CompactTexts &t)
 {
     CompactLayout l;
     l.client = QRect(0, 0, 6555, 1170);
@@ -61,7 +61,7 @@ CompactLayout compactLayout(const CompactTexts &t)
     // clang-format on
     l.nameBox = QRect(1080, 120, 3495, 285);
     l.nameBoxFont = {8.25};
-    l.back = QRect(5400, 120, t.backWidth, 615);
+    l.back = QRect(5400, 120, lang == Lang::Spanish ? 1095 : 975, 615);
     l.inFront = QRect(5520, 840, 855, 195);
     l.plainTag = {t.plainTagName, QRect(240, 720, 495, 255)};
     const std::array<int, 4> tagLefts{1200, 2280, 3360, 4560};
@@ -102,7 +102,7 @@ CompactWindow::CompactWindow(Lang lang, const AppContext &context)
     setFont(controlFont());
     createControls();
     connectSignals();
-    setFixedSize(rectFromTwips(compactLayout(m_model->texts()).client).size());
+    setFixedSize(rectFromTwips(compactLayout(m_lang, m_model->texts()).client).size());
     // The carried name goes into the box first, which runs the check on it.
     m_nameBox->setText(m_model->startName());
     centreOnScreen(this);
@@ -126,7 +126,7 @@ bool CompactWindow::platformKeepsWindowsInFront(QStringView platform)
 void CompactWindow::createControls()
 {
     const CompactTexts &texts = m_model->texts();
-    const CompactLayout layout = compactLayout(texts);
+    const CompactLayout layout = compactLayout(m_lang, texts);
     auto *client = new FigureCanvas(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);

@@ -31,6 +31,7 @@ namespace {
 // the contents of a panel stand within their panel.
 struct FavouritesLayout {
     QSize client; // pixels
+    bool sizable; // the English twin's border can be resized; no control moves
     struct Label {
         QString name;
         QRect twips;
@@ -79,9 +80,10 @@ struct FavouritesLayout {
     QColor noEntriesColour;
 };
 
-FavouritesLayout makeLayout(QSize clientTwips, int noEntriesWidth)
+FavouritesLayout makeLayout(QSize clientTwips, int noEntriesWidth, bool sizable)
 {
     FavouritesLayout l;
+    l.sizable = sizable;
     l.client = sizeFromTwips(clientTwips.width(), clientTwips.height());
     l.title = {QStringLiteral("lblaTitol"), QRect(240, 120, 8775, 735), {26.25, true, true}, kRed};
     l.figureLink = {QStringLiteral("Label1"), QRect(2400, 1080, 1815, 255)};
@@ -129,8 +131,8 @@ FavouritesLayout makeLayout(QSize clientTwips, int noEntriesWidth)
 
 const FavouritesLayout &favouritesLayout(Lang lang)
 {
-    static const FavouritesLayout spanish = makeLayout(QSize(9240, 4980), 8655);
-    static const FavouritesLayout english = makeLayout(QSize(9210, 4950), 9015);
+    static const FavouritesLayout spanish = makeLayout(QSize(9240, 4980), 8655, false);
+    static const FavouritesLayout english = makeLayout(QSize(9210, 4950), 9015, true);
     return lang == Lang::Spanish ? spanish : english;
 }
 
@@ -400,12 +402,11 @@ void FavouritesWindow::connectSignals()
 
 void FavouritesWindow::load()
 {
-    const FavouritesTexts &texts = m_model->texts();
     const QSize client = favouritesLayout(m_lang).client;
     const QSize outer(client.width(), client.height() + menuBar()->sizeHint().height());
     // The sizable twin may be made smaller as well as larger: its controls stay
     // where they are, and a smaller window shows less of them.
-    if (texts.sizable) {
+    if (favouritesLayout(m_lang).sizable) {
         resize(outer);
     } else {
         m_client->setMinimumSize(client);

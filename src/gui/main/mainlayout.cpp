@@ -23,15 +23,18 @@ constexpr std::array<FigureRow, 4> kFigureRows{{
     {QRect(6000, 3840, 2295, 255), 5280, 8400, 615},
 }};
 
-MainLayout layoutFor(const MainWindowTexts &t)
+MainLayout layoutFor(Lang lang, const MainWindowTexts &t)
 {
     MainLayout l;
+    const QRect title =
+        lang == Lang::Spanish ? QRect(240, 120, 8775, 735) : QRect(120, 120, 9015, 735);
+    l.nameBeforeCentring = lang == Lang::English;
     l.client = QRect(0, 0, 9285, 4995);
     const auto centredTop = Qt::AlignHCenter | Qt::AlignTop;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     // clang-format off
     l.labels = {
-        {t.titleName, QStringLiteral("Tessaron"), t.titleTwips, {26.25, true, true}, centredTop, kRed, {}},
+        {t.titleName, QStringLiteral("Tessaron"), title, {26.25, true, true}, centredTop, kRed, {}},
         {QStringLiteral("Label1"), QStringLiteral("www."), QRect(2400, 1080, 735, 375), {15.75}, left, kBlue, {}},
         {QStringLiteral("Label2"), QStringLiteral(".com"), QRect(6120, 1080, 735, 375), {15.75}, left, kBlue, {}},
         {t.plainWwwName, QStringLiteral("www ."), QRect(2400, 1560, 735, 255), {12, true}, left, {}, kGrey},
@@ -88,8 +91,8 @@ MainLayout layoutFor(const MainWindowTexts &t)
 
 const MainLayout &mainLayout(Lang lang)
 {
-    static const MainLayout spanish = layoutFor(mainWindowTexts(Lang::Spanish));
-    static const MainLayout english = layoutFor(mainWindowTexts(Lang::English));
+    static const MainLayout spanish = layoutFor(Lang::Spanish, mainWindowTexts(Lang::Spanish));
+    static const MainLayout english = layoutFor(Lang::English, mainWindowTexts(Lang::English));
     return lang == Lang::Spanish ? spanish : english;
 }
 

@@ -39,6 +39,8 @@ struct MainLayout {
     };
 
     QRect client;
+    // The English twin puts the name back into its box before it centres itself.
+    bool nameBeforeCentring = false;
     QList<Label> labels;
     QRect nameBox;
     FontSpec nameBoxFont;

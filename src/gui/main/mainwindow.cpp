@@ -177,7 +177,7 @@ void MainWindow::load()
 {
     const int menuHeight = menuBar()->sizeHint().height();
     setFixedSize(m_canvas->width(), m_canvas->height() + menuHeight);
-    const bool nameFirst = m_model->texts().nameBeforeCentring;
+    const bool nameFirst = mainLayout(m_lang).nameBeforeCentring;
     if (!nameFirst)
         centreOnScreen(this);
     m_nameBox->setText(m_model->startName());
