@@ -1,5 +1,8 @@
 #include "gui/widgets/icons.h"
 
+#include "gui/widgets/colours.h"
+#include "gui/widgets/figurecanvas.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -12,32 +15,33 @@ namespace tessaron {
 
 namespace {
 
+// The four families in a 2 by 2 grid of `area`, each through the one figure
+// function, in the palette's colours: four sides, circle or ellipse above; three
+// sides and the octagon below.
 void drawFigures(QPainter &p, const QRectF &area)
 {
     const qreal w = area.width() / 2;
     const qreal h = area.height() / 2;
     const qreal m = w * 0.15;
-    QPen pen(QColor(0, 0, 160), std::max<qreal>(1.0, w / 10));
-    p.setPen(pen);
-    p.setBrush(QColor(255, 255, 192));
-    // four sides
-    p.drawRect(QRectF(area.left() + m, area.top() + m, w - 2 * m, h - 2 * m));
-    // circle
-    p.drawEllipse(QRectF(area.left() + w + m, area.top() + m, w - 2 * m, h - 2 * m));
-    // three sides
-    QPolygonF triangle{QPointF(area.left() + w / 2, area.top() + h + m),
-                       QPointF(area.left() + w - m, area.bottom() - m),
-                       QPointF(area.left() + m, area.bottom() - m)};
-    p.drawPolygon(triangle);
-    // eight sides
+    p.setPen(QPen(kIconLine, std::max<qreal>(1.0, w / 10)));
+    p.setBrush(kLightYellow);
+    const auto cell = [&](int column, int row) {
+        return QRectF(area.left() + column * w + m, area.top() + row * h + m, w - 2 * m, h - 2 * m);
+    };
+    drawFamilyFigure(p, {Family::R, cell(0, 0)});
+    drawFamilyFigure(p, {Family::C, cell(1, 0)});
+    const QRectF below = cell(0, 1);
+    drawFamilyFigure(p, {Family::T, below,
+                         QPolygonF{QPointF(below.center().x(), below.top()), below.bottomRight(),
+                                   below.bottomLeft()}});
     QPolygonF octagon;
-    const QPointF centre(area.left() + 1.5 * w, area.top() + 1.5 * h);
-    const qreal r = w / 2 - m;
+    const QRectF right = cell(1, 1);
+    const qreal r = right.width() / 2;
     for (int i = 0; i < 8; ++i) {
         const qreal a = (22.5 + 45.0 * i) * M_PI / 180.0;
-        octagon << centre + QPointF(r * std::cos(a), r * std::sin(a));
+        octagon << right.center() + QPointF(r * std::cos(a), r * std::sin(a));
     }
-    p.drawPolygon(octagon);
+    drawFamilyFigure(p, {Family::P, right, octagon});
 }
 
 } // namespace
@@ -57,9 +61,9 @@ QIcon applicationIcon()
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(30, 90, 200));
+        p.setBrush(kIconDisc);
         p.drawEllipse(QRectF(size * 0.1, size * 0.1, size * 0.8, size * 0.8));
-        p.setPen(QPen(Qt::red, std::max(1, size / 16)));
+        p.setPen(QPen(kRed, std::max(1, size / 16)));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(size * 0.03, size * 0.03, size * 0.94, size * 0.94));
         drawFigures(p, QRectF(size * 0.2, size * 0.2, size * 0.6, size * 0.6));
