@@ -2,6 +2,7 @@
 
 #include "core/texts/accessibletexts.h"
 #include "gui/about/aboutframes.h"
+#include "gui/about/aboutlayout.h"
 #include "gui/widgets/accessibility.h"
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/figurecanvas.h"
@@ -20,45 +21,6 @@ namespace {
 
 constexpr int kCloseAfterMs = 10000;
 constexpr int kFrameEveryMs = 100;
-
-// Where the About window's controls stand, in twips, and how they look. The
-// twins differ in the window's width and the legal notice's height.
-struct AboutLayout {
-    struct Text {
-        QString name;
-        QRect twips;
-    };
-
-    QRect client;
-    int frameWidth;
-    std::array<QRect, 2> frames;
-    QRect picture;
-    FontSpec textFont;
-    Text description;
-    Text legalNotice;
-    QRect button;
-};
-
-AboutLayout layoutFor(int width, int legalNoticeHeight)
-{
-    AboutLayout l;
-    l.client = QRect(0, 0, width, 5850);
-    l.frameWidth = 2;
-    l.frames = {QRect(120, 2160, 5415, 1215), QRect(120, 3600, 5415, 2175)};
-    l.picture = QRect(840, 240, 1215, 1215);
-    l.textFont = {9.75};
-    l.description = {QStringLiteral("Label5"), QRect(240, 2400, 5175, 735)};
-    l.legalNotice = {QStringLiteral("Label8"), QRect(360, 4680, 3255, legalNoticeHeight)};
-    l.button = QRect(3840, 4920, 1455, 495);
-    return l;
-}
-
-const AboutLayout &aboutLayout(Lang lang)
-{
-    static const AboutLayout spanish = layoutFor(5640, 1095);
-    static const AboutLayout english = layoutFor(5730, 855);
-    return lang == Lang::Spanish ? spanish : english;
-}
 
 // The About window stands alone for a while and asks nothing: to a screen reader
 // it is a dialog, whose texts are read out when it opens.
