@@ -51,6 +51,12 @@ void ImportOffer::offer(const QString &path)
         outcome = importFavourites(path, -1, store, errors);
         (void)errors.finish();
     }
+    // A signal that came during the import undid it; the program still ends by it,
+    // as it does whenever one comes, with no box left to answer first.
+    if (outcome.signal != 0) {
+        ::raise(outcome.signal);
+        return;
+    }
     QStringList lines = said.seek(0) ? saidLines(said.readAll()) : QStringList();
     QString text;
     if (outcome.committed) {
@@ -67,10 +73,6 @@ void ImportOffer::offer(const QString &path)
         text = texts.importNothing.arg(shown) + u'\n' + lines.join(u'\n');
     }
     m_desktop.message(parent(), text);
-    // A signal that came during the import undid it; the program still ends by it,
-    // as it does whenever one comes.
-    if (outcome.signal != 0)
-        ::raise(outcome.signal);
 }
 
 } // namespace tessaron
