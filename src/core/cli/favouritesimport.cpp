@@ -282,11 +282,9 @@ ImportOutcome importFrom(int input, const QString &shownName, FavouritesStore &f
     const Counts &counts = importer.counts();
     err << QStringLiteral("tessaron: imported %1: %2 added, %3 already there, %4 left out, %5 "
                           "links not figure addresses\n")
-               .arg(shownName)
-               .arg(counts.added)
-               .arg(counts.present)
-               .arg(leftOut.count())
-               .arg(counts.otherLinks);
+               // In one pass: a file name may hold "%2" itself.
+               .arg(shownName, QString::number(counts.added), QString::number(counts.present),
+                    QString::number(leftOut.count()), QString::number(counts.otherLinks));
     return {.status = leftOut.count() == 0 ? 0 : 1,
             .committed = true,
             .added = counts.added,

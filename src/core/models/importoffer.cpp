@@ -62,11 +62,10 @@ void ImportOffer::offer(const QString &path)
     if (outcome.committed) {
         if (!lines.isEmpty())
             lines.removeLast(); // the count, said here in the window's language
-        text = texts.importDone.arg(shown)
-                   .arg(outcome.added)
-                   .arg(outcome.present)
-                   .arg(outcome.leftOut)
-                   .arg(outcome.otherLinks);
+        // In one pass: a file name may hold "%2" itself.
+        text = texts.importDone.arg(
+            shown, QString::number(outcome.added), QString::number(outcome.present),
+            QString::number(outcome.leftOut), QString::number(outcome.otherLinks));
         if (!lines.isEmpty())
             text += u"\n\n" + texts.importLeftOut + u'\n' + lines.join(u'\n');
     } else {
