@@ -4,8 +4,6 @@
 #include "core/favourites/favouritescursor.h"
 #include "core/favourites/storeerror.h"
 
-#include <QFile>
-
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -27,42 +25,28 @@ int waitWhileBusy(void *, int tries)
 
 } // namespace
 
-void ImportTransaction::Close::operator()(sqlite3 *db) const
-{
-    sqlite3_close(db);
-}
-
 void ImportTransaction::Finish::operator()(sqlite3_stmt *statement) const
 {
     sqlite3_finalize(statement);
 }
 
-ImportTransaction::ImportTransaction(const QString &path) : m_path(path)
+ImportTransaction::ImportTransaction(const QString &path)
+    : m_db(path, StoreConnection::Access::ReadWrite, StoreError::Kind::Engine)
 {
-    requireStoreFile(path);
-    sqlite3 *db = nullptr;
-    const int opened =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    m_db.reset(db); // a failed open still leaves a handle to close
-    if (opened != SQLITE_OK)
-        fail(opened);
     sqlite3_busy_handler(m_db.get(), waitWhileBusy, nullptr);
     // SQLite opens a file it may not write for reading alone, without a word.
     if (sqlite3_db_readonly(m_db.get(), "main") == 1) {
-        throw StoreError(StoreError::Kind::Engine, StoreError::Cause::ReadOnly, m_path,
+        throw StoreError(StoreError::Kind::Engine, StoreError::Cause::ReadOnly, m_db.path(),
                          QStringLiteral("it is read-only"));
     }
+    m_db.requireTable();
     sqlite3_stmt *insert = nullptr;
     const int prepared = sqlite3_prepare_v2(
         m_db.get(), "INSERT OR IGNORE INTO AdrecaFig (Adreca, nom, figura) VALUES (?, ?, ?)", -1,
         &insert, nullptr);
     m_insert.reset(insert);
-    if (prepared != SQLITE_OK) {
-        if (QByteArray(sqlite3_errmsg(m_db.get())).startsWith("no such table"))
-            throw StoreError(StoreError::Kind::CannotOpen, StoreError::Cause::NoTable, m_path,
-                             QStringLiteral("it holds no table AdrecaFig"));
-        fail(prepared);
-    }
+    if (prepared != SQLITE_OK)
+        m_db.fail(prepared);
     // Immediate: the store is taken for writing now, not at the first new row.
     exec("BEGIN IMMEDIATE");
     m_open = true;
@@ -77,26 +61,15 @@ ImportTransaction::~ImportTransaction()
     // and the next connection that reads the store. It is done here and now, so
     // that the store is as it was once the program ends, for readers that may not
     // write (the exports) as well.
-    sqlite3 *db = nullptr;
-    m_db.reset();
-    sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    m_db.reset(db);
-    sqlite3_busy_handler(db, waitWhileBusy, nullptr);
-    sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr);
+    m_db.close();
+    StoreConnection::undoUnfinishedWrite(m_db.path(), waitWhileBusy);
 }
 
 void ImportTransaction::exec(const char *sql)
 {
     const int result = sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr);
     if (result != SQLITE_OK)
-        fail(result);
-}
-
-void ImportTransaction::fail(int code) const
-{
-    const QString reason = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db.get()))
-                                : QString::fromUtf8(sqlite3_errstr(code));
-    throw StoreError(StoreError::Kind::Engine, StoreError::causeOfEngineCode(code), m_path, reason);
+        m_db.fail(result);
 }
 
 bool ImportTransaction::add(std::string_view address, std::string_view name,
@@ -108,7 +81,7 @@ bool ImportTransaction::add(std::string_view address, std::string_view name,
     sqlite3_bind_text(insert, 3, family.data(), int(family.size()), SQLITE_STATIC);
     const int result = sqlite3_step(insert);
     if (result != SQLITE_DONE)
-        fail(result);
+        m_db.fail(result);
     sqlite3_reset(insert);
     return sqlite3_changes(m_db.get()) == 1;
 }

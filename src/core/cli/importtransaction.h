@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/favourites/storeconnection.h"
+
 #include <QString>
 
 #include <memory>
 #include <string_view>
 
-struct sqlite3;
 struct sqlite3_stmt;
 
 namespace tessaron {
@@ -32,17 +33,12 @@ public:
     void commit();
 
 private:
-    [[noreturn]] void fail(int code) const;
     void exec(const char *sql);
 
-    struct Close {
-        void operator()(sqlite3 *db) const;
-    };
     struct Finish {
         void operator()(sqlite3_stmt *statement) const;
     };
-    QString m_path;
-    std::unique_ptr<sqlite3, Close> m_db;
+    StoreConnection m_db;
     std::unique_ptr<sqlite3_stmt, Finish> m_insert;
     bool m_open = false; // the transaction is begun and not yet ended
 };

@@ -1,5 +1,7 @@
 #include "core/favourites/favouritescursor.h"
 
+#include "core/favourites/storeconnection.h"
+
 #include <QAtomicInt>
 #include <QFile>
 #include <QFileInfo>
@@ -53,13 +55,11 @@ StoreError::Cause causeOf(const QSqlError &error)
 std::optional<StoreError> tableProblem(const QSqlDatabase &db, const QString &path)
 {
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                                   "name = 'AdrecaFig' COLLATE NOCASE")))
+    if (!query.exec(QString::fromLatin1(kFindStoreTable)))
         return StoreError(StoreError::Kind::CannotOpen, causeOf(query.lastError()), path,
                           query.lastError().text());
     if (!query.next())
-        return StoreError(StoreError::Kind::CannotOpen, StoreError::Cause::NoTable, path,
-                          QStringLiteral("it holds no table AdrecaFig"));
+        return noTableError(path);
     return std::nullopt;
 }
 

@@ -36,66 +36,28 @@ std::string_view column(sqlite3_stmt *statement, int index)
 }
 
 // A program killed while it wrote the store (a kill -9 in the middle of an
-// import) leaves its journal behind, and only a connection that may write can
-// use it to put the store back as it was; a reader alone would fail. That is
-// done first, as any window's connection would do it.
-void undoAnUnfinishedWrite(const QString &path)
+// import) leaves its journal behind: it is played back first, as any window's
+// connection would do.
+const QString &withUnfinishedWriteUndone(const QString &path)
 {
-    if (!QFile::exists(path + QStringLiteral("-journal")))
-        return;
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
-        sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr);
-    }
-    sqlite3_close(db);
+    requireStoreFile(path);
+    if (QFile::exists(path + QStringLiteral("-journal")))
+        StoreConnection::undoUnfinishedWrite(path);
+    return path;
 }
 
 } // namespace
 
-StoreReader::StoreReader(const QString &path) : m_path(path)
+StoreReader::StoreReader(const QString &path)
+    : m_db(withUnfinishedWriteUndone(path), StoreConnection::Access::ReadOnly,
+           StoreError::Kind::CannotOpen)
 {
-    requireStoreFile(path);
-    undoAnUnfinishedWrite(path);
-    sqlite3 *db = nullptr;
-    const int opened =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    m_db.reset(db); // a failed open still leaves a handle to close
-    if (opened != SQLITE_OK)
-        fail(opened);
     // Another copy of the program may be writing: wait for it as the windows do.
     sqlite3_busy_timeout(m_db.get(), kBusyTimeoutMs);
-    int result = SQLITE_OK;
-    Statement table(m_db.get(),
-                    "SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                    "name = 'AdrecaFig' COLLATE NOCASE",
-                    &result);
-    if (result != SQLITE_OK)
-        fail(result);
-    result = sqlite3_step(table.get());
-    if (result == SQLITE_DONE) {
-        throw StoreError(StoreError::Kind::CannotOpen, StoreError::Cause::NoTable, m_path,
-                         QStringLiteral("it holds no table AdrecaFig"));
-    }
-    if (result != SQLITE_ROW)
-        fail(result);
+    m_db.requireTable();
 }
 
 StoreReader::~StoreReader() = default;
-
-void StoreReader::Close::operator()(sqlite3 *db) const
-{
-    sqlite3_close(db);
-}
-
-void StoreReader::fail(int code) const
-{
-    const QString reason = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db.get()))
-                                : QString::fromUtf8(sqlite3_errstr(code));
-    const StoreError::Cause cause = StoreError::causeOfEngineCode(code);
-    throw StoreError(StoreError::Kind::CannotOpen, cause, m_path, reason);
-}
 
 void StoreReader::forEachRow(const RowVisitor &visit)
 {
@@ -104,11 +66,11 @@ void StoreReader::forEachRow(const RowVisitor &visit)
                    "SELECT nom, figura, Adreca FROM AdrecaFig ORDER BY nom, figura, Adreca",
                    &result);
     if (result != SQLITE_OK)
-        fail(result);
+        m_db.fail(result);
     while ((result = sqlite3_step(rows.get())) == SQLITE_ROW)
         visit(column(rows.get(), 0), column(rows.get(), 1), column(rows.get(), 2));
     if (result != SQLITE_DONE)
-        fail(result);
+        m_db.fail(result);
 }
 
 } // namespace tessaron

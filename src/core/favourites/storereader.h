@@ -1,12 +1,11 @@
 #pragma once
 
+#include "core/favourites/storeconnection.h"
+
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <string_view>
-
-struct sqlite3;
 
 namespace tessaron {
 
@@ -27,13 +26,7 @@ public:
     void forEachRow(const RowVisitor &visit);
 
 private:
-    [[noreturn]] void fail(int code) const;
-
-    struct Close {
-        void operator()(sqlite3 *db) const;
-    };
-    QString m_path;
-    std::unique_ptr<sqlite3, Close> m_db;
+    StoreConnection m_db;
 };
 
 } // namespace tessaron

@@ -204,6 +204,8 @@ private Q_SLOTS:
     void fromStandardInput();
     void aNewInstallationImportsIntoTheUsersOwnStore();
     void aFileNameOfAnyBytes();
+    void eachStoreFaultIsSaidBothWays_data();
+    void eachStoreFaultIsSaidBothWays();
 };
 
 void TestFavouritesImport::anExportComesBackWhole_data()
@@ -751,6 +753,49 @@ void TestFavouritesImport::aFileNameOfAnyBytes()
                  "figure "
                  "addresses\n");
     QCOMPARE(process.exitCode(), 0);
+}
+
+void TestFavouritesImport::eachStoreFaultIsSaidBothWays_data()
+{
+    QTest::addColumn<StoreFault>("fault");
+    QTest::addColumn<QString>("reason"); // %1: the store
+    QTest::newRow("a folder") << StoreFault::Directory << "it is not a file";
+    QTest::newRow("not a database") << StoreFault::NotADatabase << "it is not a database";
+    QTest::newRow("no table") << StoreFault::NoTable << "it holds no table AdrecaFig";
+    QTest::newRow("a link to nothing")
+        << StoreFault::DanglingLink << "it is a link to %1.gone, which does not exist";
+    QTest::newRow("a loop of links")
+        << StoreFault::LinkLoop << "it is a link that leads back to itself";
+}
+
+void TestFavouritesImport::eachStoreFaultIsSaidBothWays()
+{
+    // The exports and the import open the store their own way, around the
+    // windows' cursor, and say what is wrong with it in the same words.
+    QFETCH(StoreFault, fault);
+    QFETCH(QString, reason);
+    PrivateDataFolders data;
+    Store store;
+    QVERIFY(makeFaultyStore(store.path, fault));
+    const QByteArray said = (store.path + ": " + reason.replace("%1", store.path)).toUtf8();
+
+    const Outcome imported = importBytes("address,name,family\n" + csvRows(0, 3), store.path);
+    QCOMPARE(imported.status, 1);
+    QVERIFY2(imported.err.contains(said), imported.err.constData());
+
+    FavouritesStore beside(QFileInfo(store.path).path());
+    QTemporaryFile out;
+    QTemporaryFile err;
+    QVERIFY(out.open() && err.open());
+    OutputSink outSink(::dup(out.handle()), "standard output");
+    OutputSink errSink(::dup(err.handle()), "standard error");
+    QCOMPARE(exportFavourites(ExportFormat::Csv, beside, outSink, errSink), 1);
+    (void)errSink.finish();
+    QVERIFY(err.seek(0));
+    const QByteArray exportSaid = err.readAll();
+    QVERIFY2(exportSaid.contains(said), exportSaid.constData());
+    // Neither made a store of its own elsewhere.
+    QVERIFY(!QFileInfo::exists(data.userStore()));
 }
 
 int main(int argc, char **argv)
