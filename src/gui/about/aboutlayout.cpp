@@ -6,16 +6,20 @@ namespace {
 
 AboutLayout layoutFor(int width, int legalNoticeHeight)
 {
-    AboutLayout l;
-    l.client = QRect(0, 0, width, 5850);
-    l.frameWidth = 2;
-    l.frames = {QRect(120, 2160, 5415, 1215), QRect(120, 3600, 5415, 2175)};
-    l.picture = QRect(840, 240, 1215, 1215);
-    l.textFont = {9.75};
-    l.description = {QStringLiteral("Label5"), QRect(240, 2400, 5175, 735)};
-    l.legalNotice = {QStringLiteral("Label8"), QRect(360, 4680, 3255, legalNoticeHeight)};
-    l.button = QRect(3840, 4920, 1455, 495);
-    return l;
+    const Look text{.font = FontSpec{9.75},
+                    .alignment = Qt::AlignHCenter | Qt::AlignTop,
+                    .flow = TextFlow::Wrapped};
+    return {
+        .client = QSize(width, 5850),
+        .frameWidth = 2,
+        .frames = {{{{}, QRect(120, 2160, 5415, 1215)}, {{}, QRect(120, 3600, 5415, 2175)}}},
+        .picture = {QStringLiteral("Picture1"),
+                    QRect(840, 240, 1215, 1215),
+                    {.alignment = Qt::AlignLeft | Qt::AlignTop}},
+        .description = {QStringLiteral("Label5"), QRect(240, 2400, 5175, 735), text},
+        .legalNotice = {QStringLiteral("Label8"), QRect(360, 4680, 3255, legalNoticeHeight), text},
+        .button = {QStringLiteral("Command1"), QRect(3840, 4920, 1455, 495)},
+    };
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "gui/widgets/clickablelabel.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
-#include "gui/widgets/twips.h"
+#include "gui/widgets/layoutbuilder.h"
 #include "gui/widgets/windowplacement.h"
 
 #include <QAccessibleWidget>
@@ -48,34 +48,21 @@ AboutWindow::AboutWindow(Lang lang, const AppContext &context)
 void AboutWindow::createControls()
 {
     const AboutLayout &layout = aboutLayout(m_lang);
-    setFixedSize(rectFromTwips(layout.client).size());
+    setFixedSize(LayoutBuilder::pixels(layout.client));
     auto *canvas = new FigureCanvas(this);
     canvas->setGeometry(rect());
-    for (const QRect &frame : layout.frames)
-        canvas->addRectangle(rectFromTwips(frame), layout.frameWidth);
+    for (const LayoutRow &frame : layout.frames)
+        LayoutBuilder::addFrame(canvas, frame, layout.frameWidth);
 
-    m_picture = new ClickableLabel(this);
-    m_picture->setObjectName(QStringLiteral("Picture1"));
-    m_picture->setGeometry(rectFromTwips(layout.picture));
-    m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LayoutBuilder build(this);
+    m_picture = build.add<ClickableLabel>(layout.picture);
     m_picture->setAccessibleName(m_texts.animationName);
     m_picture->setAccessibleDescription(accessibleTexts(m_lang).opensHomePage);
     m_picture->setCursor(Qt::PointingHandCursor);
+    build.label(layout.description, m_texts.description);
+    build.label(layout.legalNotice, m_texts.legalNotice);
 
-    auto text = [this, &layout](const AboutLayout::Text &place, const QString &caption) {
-        auto *label = new QLabel(caption, this);
-        label->setObjectName(place.name);
-        label->setGeometry(rectFromTwips(place.twips));
-        label->setFont(arial(layout.textFont));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setWordWrap(true);
-    };
-    text(layout.description, m_texts.description);
-    text(layout.legalNotice, m_texts.legalNotice);
-
-    auto *button = new QPushButton(m_texts.button, this);
-    button->setObjectName(QStringLiteral("Command1"));
-    button->setGeometry(rectFromTwips(layout.button));
+    auto *button = build.add<QPushButton>(layout.button, m_texts.button);
     button->setDefault(true);
     // The picture comes first in the Tab order, but Return closes the window at once.
     button->setFocus();

@@ -4,13 +4,12 @@
 #include "core/texts/accessibletexts.h"
 #include "gui/compact/compactlayout.h"
 #include "gui/widgets/clickablelabel.h"
-#include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
+#include "gui/widgets/layoutbuilder.h"
 #include "gui/widgets/nameboxbinding.h"
 #include "gui/widgets/taborder.h"
-#include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 #include "gui/widgets/wrappingbutton.h"
 
@@ -34,7 +33,7 @@ CompactWindow::CompactWindow(Lang lang, const AppContext &context)
     setFont(controlFont());
     createControls();
     connectSignals();
-    setFixedSize(rectFromTwips(compactLayout(m_lang, m_model->texts()).client).size());
+    setFixedSize(LayoutBuilder::pixels(compactLayout(m_lang, m_model->texts()).client));
     // The carried name goes into the box first, which runs the check on it.
     m_nameBox->setText(m_model->startName());
     centreOnScreen(this);
@@ -63,41 +62,25 @@ void CompactWindow::createControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    auto label = [client](const CompactLayout::Label &place) {
-        auto *l = new QLabel(place.text, client);
-        l->setObjectName(place.name);
-        l->setGeometry(rectFromTwips(place.twips));
-        l->setFont(arial(place.font));
-        return l;
-    };
-    label(layout.labels[0]);
-    m_nameBox = new QLineEdit(client);
-    m_nameBox->setObjectName(texts.boxName);
+    LayoutBuilder build(client);
+    build.label(layout.labels[0]);
+    m_nameBox = build.add<QLineEdit>(layout.nameBox);
     m_nameBox->setAccessibleName(texts.boxAccessibleName);
-    m_nameBox->setGeometry(rectFromTwips(layout.nameBox));
-    m_nameBox->setFont(arial(layout.nameBoxFont));
-    label(layout.labels[1]);
+    build.label(layout.labels[1]);
 
-    auto *back = new WrappingButton(texts.backCaption, client);
-    back->setObjectName(QStringLiteral("Command1"));
+    auto *back = build.add<WrappingButton>(layout.back, texts.backCaption);
     back->setToolTip(texts.backTip);
-    back->setGeometry(rectFromTwips(layout.back));
     connect(back, &QPushButton::clicked, m_model, [this] { m_model->goBack(m_nameBox->text()); });
 
-    m_inFront = new QCheckBox(texts.keepInFront, client);
-    m_inFront->setObjectName(QStringLiteral("Check_VFlot"));
-    m_inFront->setGeometry(rectFromTwips(layout.inFront));
+    m_inFront = build.add<QCheckBox>(layout.inFront, texts.keepInFront);
 
-    for (const FamilyOutline &outline : layout.outlines)
-        client->addFamilyOutline(outline.family, outline.area, outline.width, outline.designed);
+    for (const OutlineRow &outline : layout.outlines)
+        LayoutBuilder::addOutline(client, outline);
 
     const QCursor hand = handCursor(screenRatio(this));
-    auto tag = [&](const CompactLayout::Tag &place) {
-        auto *t = new ClickableLabel(client);
-        t->setObjectName(place.name);
-        t->setGeometry(rectFromTwips(place.twips));
+    auto tag = [&](const LayoutRow &row) {
+        auto *t = build.add<ClickableLabel>(row);
         t->setCursor(hand);
-        setColour(t, QPalette::Window, layout.tagBackground);
         return t;
     };
     // The tags show no text: screen readers are given a name for each.

@@ -10,9 +10,9 @@
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
+#include "gui/widgets/layoutbuilder.h"
 #include "gui/widgets/namedcombobox.h"
 #include "gui/widgets/taborder.h"
-#include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
 #include <QComboBox>
@@ -53,7 +53,7 @@ FavouritesWindow::FavouritesWindow(Lang lang, const AppContext &context)
     const FavouritesTexts &texts = m_model->texts();
     setObjectName(texts.windowName);
     setWindowTitle(texts.caption);
-    setFont(arial({8.25}));
+    setFont(designedFont({8.25}));
     createControls();
     createMenus();
     connectSignals();
@@ -72,21 +72,13 @@ void FavouritesWindow::createControls()
     setCentralWidget(m_client);
 
     const FavouritesLayout &layout = favouritesLayout(m_lang);
-    auto *title = new QLabel(QStringLiteral("Tessaron"), m_client);
-    title->setObjectName(layout.title.name);
-    title->setGeometry(rectFromTwips(layout.title.twips));
-    title->setFont(arial(layout.title.font));
-    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setColour(title, QPalette::WindowText, layout.title.colour);
+    LayoutBuilder build(m_client);
+    build.label(layout.title);
 
     const QCursor hand = handCursor(screenRatio(this));
-    auto link = [&](const FavouritesLayout::Place &place, const QString &text) {
-        auto *label = new ClickableLabel(text, m_client);
-        label->setObjectName(place.name);
-        label->setGeometry(rectFromTwips(place.twips));
-        label->setFont(arial(layout.linkFont));
+    auto link = [&](const LayoutRow &row, const QString &text) {
+        auto *label = build.add<ClickableLabel>(row, text);
         label->setCursor(hand);
-        setColour(label, QPalette::WindowText, layout.linkColour);
         return label;
     };
     m_figureLink = link(layout.figureLink, texts.figureLink);
@@ -94,12 +86,8 @@ void FavouritesWindow::createControls()
     const AccessibleTexts &accessible = accessibleTexts(m_lang);
     m_figureLink->setAccessibleDescription(accessible.showsByFigure);
     m_nameLink->setAccessibleDescription(accessible.showsByName);
-    m_figureMarker = new Marker(m_client);
-    m_figureMarker->setObjectName(layout.figureMarker.name);
-    m_figureMarker->setGeometry(rectFromTwips(layout.figureMarker.twips));
-    m_nameMarker = new Marker(m_client);
-    m_nameMarker->setObjectName(layout.nameMarker.name);
-    m_nameMarker->setGeometry(rectFromTwips(layout.nameMarker.twips));
+    m_figureMarker = build.add<Marker>(layout.figureMarker);
+    m_nameMarker = build.add<Marker>(layout.nameMarker);
     // Only the current mode's mark is shown: its name says which mode that is.
     m_figureMarker->setAccessibleName(accessible.figureModeMark);
     m_nameMarker->setAccessibleName(accessible.nameModeMark);
@@ -121,17 +109,13 @@ void FavouritesWindow::createFigurePanel()
 {
     const FavouritesTexts &texts = m_model->texts();
     const FavouritesLayout &layout = favouritesLayout(m_lang);
-    m_figurePanel = new FigureCanvas(m_client);
-    m_figurePanel->setObjectName(QStringLiteral("picfig"));
-    m_figurePanel->setGeometry(rectFromTwips(layout.panel));
-    for (const FamilyOutline &outline : layout.figureOutlines)
-        m_figurePanel->addFamilyOutline(outline.family, outline.area, outline.width,
-                                        outline.designed);
+    m_figurePanel = LayoutBuilder(m_client).add<FigureCanvas>(layout.figurePanel);
+    for (const OutlineRow &outline : layout.figureOutlines)
+        LayoutBuilder::addOutline(m_figurePanel, outline);
+    LayoutBuilder build(m_figurePanel);
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
-        auto *list = new NamedComboBox(m_figurePanel);
-        list->setObjectName(QStringLiteral("Combo%1").arg(i + 1));
-        list->setGeometry(rectFromTwips(layout.lists[i]));
+        auto *list = build.add<NamedComboBox>(layout.lists[i]);
         list->setModel(m_model->list(family));
         list->setCurrentIndex(-1);
         // Rows of one height: the drop-down sizes itself without laying out every row.
@@ -140,9 +124,7 @@ void FavouritesWindow::createFigurePanel()
         // The lists show no caption: screen readers hear their family.
         list->setAccessibleName(accessibleTexts(m_lang).familyNames[i]);
         m_lists[i] = list;
-        auto *open = new QPushButton(texts.openButton, m_figurePanel);
-        open->setObjectName(QStringLiteral("Command%1").arg(i + 1));
-        open->setGeometry(rectFromTwips(layout.openButtons[i]));
+        auto *open = build.add<QPushButton>(layout.openButtons[i], texts.openButton);
         open->setAccessibleName(accessibleTexts(m_lang).forFamily(texts.openButton, family));
         m_openButtons[i] = open;
     }
@@ -152,32 +134,20 @@ void FavouritesWindow::createNamePanel(const QCursor &hand)
 {
     const FavouritesTexts &texts = m_model->texts();
     const FavouritesLayout &layout = favouritesLayout(m_lang);
-    m_namePanel = new FigureCanvas(m_client);
-    m_namePanel->setObjectName(QStringLiteral("picnom"));
-    m_namePanel->setGeometry(rectFromTwips(layout.panel));
-
-    auto *prompt = new QLabel(texts.searchPrompt, m_namePanel);
-    prompt->setObjectName(layout.searchPrompt.name);
-    prompt->setGeometry(rectFromTwips(layout.searchPrompt.twips));
-    prompt->setFont(arial(layout.searchPrompt.font));
-    m_searchBox = new QLineEdit(m_namePanel);
-    m_searchBox->setObjectName(layout.searchBox.name);
-    m_searchBox->setGeometry(rectFromTwips(layout.searchBox.twips));
+    m_namePanel = LayoutBuilder(m_client).add<FigureCanvas>(layout.namePanel);
+    LayoutBuilder build(m_namePanel);
+    build.label(layout.searchPrompt, texts.searchPrompt);
+    m_searchBox = build.add<QLineEdit>(layout.searchBox);
     m_searchBox->setAccessibleName(texts.searchBoxName);
-    m_searchButton = new QPushButton(texts.searchButton, m_namePanel);
-    m_searchButton->setObjectName(layout.searchButton.name);
+    m_searchButton = build.add<QPushButton>(layout.searchButton, texts.searchButton);
     m_searchButton->setToolTip(texts.searchTip);
-    m_searchButton->setGeometry(rectFromTwips(layout.searchButton.twips));
 
-    auto pictureButton = [this](const FavouritesLayout::Place &place, const QString &tip,
-                                const QIcon &icon) {
-        auto *button = new QPushButton(m_namePanel);
-        button->setObjectName(place.name);
+    auto pictureButton = [&](const LayoutRow &row, const QString &tip, const QIcon &icon) {
+        auto *button = build.add<QPushButton>(row);
         button->setToolTip(tip);
         button->setAccessibleName(tip);
         button->setIcon(icon);
         button->setIconSize(icon.availableSizes().value(0));
-        button->setGeometry(rectFromTwips(place.twips));
         return button;
     };
     m_previous = pictureButton(layout.previous, texts.previousTip, stepIcon(false));
@@ -188,13 +158,9 @@ void FavouritesWindow::createNamePanel(const QCursor &hand)
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
         const FavouritesLayout::NameRow &row = layout.nameRows[i];
-        m_namePanel->addFamilyOutline(family, rectFromTwips(row.outline), layout.rowOutlineWidth);
-        auto *label = new ClickableLabel(m_model->label(family), m_namePanel);
-        label->setObjectName(QStringLiteral("lbladreca%1").arg(i + 1));
-        label->setGeometry(rectFromTwips(row.label));
-        label->setFont(arial(layout.nameLabelFont));
+        LayoutBuilder::addOutline(m_namePanel, row.outline);
+        auto *label = build.add<ClickableLabel>(row.label, m_model->label(family));
         label->setCursor(hand);
-        setColour(label, QPalette::Window, layout.nameLabelBackground);
         label->setAccessibleDescription(accessible.figureDescription(family));
         label->setSpokenContext(accessible.family(family), accessible.noName);
         m_nameLabels[i] = label;
@@ -207,15 +173,8 @@ void FavouritesWindow::createNoEntriesPanel()
 {
     const FavouritesTexts &texts = m_model->texts();
     const FavouritesLayout &layout = favouritesLayout(m_lang);
-    m_noEntriesPanel = new QWidget(m_client);
-    m_noEntriesPanel->setObjectName(QStringLiteral("picnohay"));
-    m_noEntriesPanel->setGeometry(rectFromTwips(layout.panel));
-    m_noEntries = new QLabel(texts.noEntries, m_noEntriesPanel);
-    m_noEntries->setObjectName(QStringLiteral("Label3"));
-    m_noEntries->setGeometry(rectFromTwips(layout.noEntries));
-    m_noEntries->setFont(arial(layout.noEntriesFont));
-    m_noEntries->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setColour(m_noEntries, QPalette::WindowText, layout.noEntriesColour);
+    m_noEntriesPanel = LayoutBuilder(m_client).add<QWidget>(layout.noEntriesPanel);
+    m_noEntries = LayoutBuilder(m_noEntriesPanel).label(layout.noEntries, texts.noEntries);
 }
 
 void FavouritesWindow::createMenus()
@@ -294,7 +253,7 @@ void FavouritesWindow::connectSignals()
 
 void FavouritesWindow::load()
 {
-    const QSize client = favouritesLayout(m_lang).client;
+    const QSize client = LayoutBuilder::pixels(favouritesLayout(m_lang).client);
     const QSize outer(client.width(), client.height() + menuBar()->sizeHint().height());
     // The sizable twin may be made smaller as well as larger: its controls stay
     // where they are, and a smaller window shows less of them.

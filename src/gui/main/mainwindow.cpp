@@ -4,14 +4,13 @@
 #include "core/texts/accessibletexts.h"
 #include "gui/main/mainlayout.h"
 #include "gui/widgets/clickablelabel.h"
-#include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/icons.h"
+#include "gui/widgets/layoutbuilder.h"
 #include "gui/widgets/menushortcutguard.h"
 #include "gui/widgets/nameboxbinding.h"
 #include "gui/widgets/taborder.h"
-#include "gui/widgets/twips.h"
 #include "gui/widgets/windowplacement.h"
 
 #include <QGuiApplication>
@@ -48,59 +47,41 @@ void MainWindow::createControls()
     const MainWindowTexts &texts = m_model->texts();
     m_canvas = new FigureCanvas(this);
     m_canvas->setObjectName(QStringLiteral("client"));
-    m_canvas->setFixedSize(rectFromTwips(layout.client).size());
+    m_canvas->setFixedSize(LayoutBuilder::pixels(layout.client));
     setCentralWidget(m_canvas);
 
-    auto staticLabel = [this](const MainLayout::Label &place) {
-        auto *label = new QLabel(place.text, m_canvas);
-        label->setObjectName(place.name);
-        label->setGeometry(rectFromTwips(place.twips));
-        label->setFont(arial(place.font));
-        label->setAlignment(place.alignment);
-        setColour(label, QPalette::WindowText, place.colour);
-        setColour(label, QPalette::Window, place.background);
-    };
-    for (const MainLayout::Label &place : layout.labels)
-        staticLabel(place);
+    LayoutBuilder build(m_canvas);
+    for (const LayoutRow &row : layout.labels)
+        build.label(row);
 
-    m_nameBox = new QLineEdit(m_canvas);
-    m_nameBox->setObjectName(texts.nameBoxName);
+    m_nameBox = build.add<QLineEdit>(layout.nameBox);
     m_nameBox->setAccessibleName(texts.nameBoxAccessibleName);
-    m_nameBox->setGeometry(rectFromTwips(layout.nameBox));
-    m_nameBox->setFont(arial(layout.nameBoxFont));
 
     const QCursor pointer = addressCursor(screenRatio(this));
-    auto nameLabel = [&](const QString &name, const QRect &twips) {
-        auto *label = new ClickableLabel(m_model->caption(), m_canvas);
-        label->setObjectName(name);
-        label->setGeometry(rectFromTwips(twips));
-        label->setFont(arial(layout.nameLabelFont));
-        label->setAlignment(Qt::AlignCenter);
+    auto nameLabel = [&](const LayoutRow &row) {
+        auto *label = build.add<ClickableLabel>(row, m_model->caption());
         label->setCursor(pointer);
-        setColour(label, QPalette::Window, layout.nameLabelBackground);
         return label;
     };
     const AccessibleTexts &accessible = accessibleTexts(m_lang);
-    m_plainLabel = nameLabel(texts.plainLabelName, layout.plainLabel);
+    m_plainLabel = nameLabel(layout.plainLabel);
     m_plainLabel->setAccessibleDescription(accessible.opensPlain);
     m_plainLabel->setSpokenContext(accessible.plainContext, accessible.noName);
     for (std::size_t i = 0; i < m_figureLabels.size(); ++i) {
         const MainLayout::FigureRow &row = layout.figureRows[i];
-        m_figureLabels[i] = nameLabel(texts.figureLabelPrefix + QString::number(i + 1), row.label);
+        m_figureLabels[i] = nameLabel(row.label);
         m_figureLabels[i]->setAccessibleDescription(accessible.figureDescription(kFamilies[i]));
         m_figureLabels[i]->setSpokenContext(accessible.family(kFamilies[i]), accessible.noName);
-        staticLabel(row.www);
-        staticLabel(row.com);
+        build.label(row.www);
+        build.label(row.com);
     }
 
-    for (const FamilyOutline &outline : layout.outlines)
-        m_canvas->addFamilyOutline(outline.family, outline.area, outline.width, outline.designed);
+    for (const OutlineRow &outline : layout.outlines)
+        LayoutBuilder::addOutline(m_canvas, outline);
 
-    auto button = [this](const MainLayout::Button &place, const QString &text, const QString &tip) {
-        auto *b = new QPushButton(text, m_canvas);
-        b->setObjectName(place.name);
+    auto button = [&](const LayoutRow &row, const QString &text, const QString &tip) {
+        auto *b = build.add<QPushButton>(row, text);
         b->setToolTip(tip);
-        b->setGeometry(rectFromTwips(place.twips));
         return b;
     };
     m_favourites = button(layout.favourites, texts.favouritesCaption, texts.favouritesTip);

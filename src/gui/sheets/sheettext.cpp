@@ -1,6 +1,7 @@
 #include "gui/sheets/sheettext.h"
 
 #include "gui/widgets/fonts.h"
+#include "gui/widgets/layoutbuilder.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -39,9 +40,9 @@ QStringList wrapBetweenWords(const QString &text, const QFontMetricsF &metrics, 
 
 } // namespace
 
-SheetText::SheetText(const QString &text, const QRect &box, const QFont &designed, Layout layout,
+SheetText::SheetText(const QString &text, const QRect &box, const QFont &designed, TextFlow flow,
                      QWidget *parent)
-    : QLabel(parent), m_layout(layout)
+    : QLabel(parent), m_flow(flow)
 {
     setTextFormat(Qt::PlainText);
     setText(text);
@@ -51,6 +52,14 @@ SheetText::SheetText(const QString &text, const QRect &box, const QFont &designe
     setFont(m_font);
 }
 
+SheetText::SheetText(const QString &text, const LayoutRow &row, QWidget *parent)
+    : SheetText(text, LayoutBuilder::pixels(row), LayoutBuilder::font(row.look, controlFont()),
+                row.look.flow, parent)
+{
+    // The font is the fitted one: the row's face is only where fitting starts.
+    LayoutBuilder::place(this, row);
+}
+
 void SheetText::fit(const QFont &designed)
 {
     m_font = designed;
@@ -58,7 +67,7 @@ void SheetText::fit(const QFont &designed)
     // and, through the page's scale, on paper.
     if (m_font.pixelSize() <= 0)
         m_font.setPixelSize(qRound(designed.pointSizeF() * 96.0 / 72.0));
-    if (m_layout == Layout::OneLineKept) {
+    if (m_flow == TextFlow::OneLineKept) {
         m_lines = QStringList{text()};
         return;
     }
@@ -66,7 +75,7 @@ void SheetText::fit(const QFont &designed)
     for (int pixels = m_font.pixelSize(); pixels >= kSmallestPixels; --pixels) {
         m_font.setPixelSize(pixels);
         const QFontMetricsF metrics(m_font);
-        if (m_layout == Layout::OneLine) {
+        if (m_flow == TextFlow::OneLine) {
             m_lines = QStringList{text()};
             if (metrics.horizontalAdvance(text()) <= width && metrics.height() <= height())
                 return;
@@ -99,7 +108,7 @@ void SheetText::drawOn(QPainter &painter, const QColor &colour) const
     const QFontMetricsF metrics(m_font);
     const QRectF box(geometry());
     qreal top = box.top();
-    if (m_layout != Layout::Wrapped)
+    if (m_flow != TextFlow::Wrapped)
         top += (box.height() - metrics.height()) / 2;
     painter.setClipRect(box);
     for (const QString &line : m_lines) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/widgets/layoutrow.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QStringList>
@@ -19,21 +21,21 @@ namespace tessaron {
 class SheetText : public QLabel {
     Q_OBJECT
 public:
-    enum class Layout {
-        Wrapped,     // word-wrapped from the top left, fitted
-        OneLine,     // one line, centred in height, fitted
-        OneLineKept, // one line at the designed size, showing what fits (the registers)
-    };
-
+    // A wrapped text is fitted from the top left; a one-line text is fitted and
+    // centred in height; a kept one (the registers) stays at the designed size.
+    //
     // `box` in logical pixels of the parent; `designed` the face at its designed
     // size, given in pixels (1/96 inch).
-    SheetText(const QString &text, const QRect &box, const QFont &designed, Layout layout,
+    SheetText(const QString &text, const QRect &box, const QFont &designed, TextFlow flow,
               QWidget *parent);
+    // The text in a layout's row: named, placed and coloured as the row says, in
+    // the row's face, else the control face.
+    SheetText(const QString &text, const LayoutRow &row, QWidget *parent);
 
     // The lines as drawn, and the face they are drawn in.
     [[nodiscard]] const QStringList &lines() const { return m_lines; }
     [[nodiscard]] const QFont &fittedFont() const { return m_font; }
-    [[nodiscard]] Layout textLayout() const { return m_layout; }
+    [[nodiscard]] TextFlow flow() const { return m_flow; }
     // Fits the text again, at most `pixels` high: texts that share a style share
     // the size that fits them all.
     void fitNoLargerThan(int pixels);
@@ -48,7 +50,7 @@ protected:
 private:
     void fit(const QFont &designed);
 
-    Layout m_layout;
+    TextFlow m_flow;
     QFont m_font;
     QStringList m_lines;
 };

@@ -1,29 +1,26 @@
 #pragma once
 
 #include "core/texts/lang.h"
-#include "gui/sheets/sheettext.h"
+#include "gui/widgets/layoutrow.h"
 
 #include <QList>
-#include <QRect>
 #include <QSize>
-#include <QString>
+
+#include <array>
 
 namespace tessaron {
 
-// Where the symbology sheet's texts stand, in twips, in reading order: row by
-// row, the example inside the figure, then its explanation; the triangle's
-// example is two lines, "www." above the name. The examples keep to one line,
-// the explanations wrap.
+// Where the symbology sheet's figures, texts and boxes of examples stand, in
+// twips. The texts come in reading order: row by row, the example inside the
+// figure, then its explanation; the triangle's example is two lines, "www."
+// above the name. The examples keep to one line, the explanations wrap. A
+// text's row is named as its words are.
 struct SymbologyLayout {
-    struct Text {
-        QString name; // its text's
-        QRect twips;
-        SheetText::Layout layout;
-    };
-
-    QSize client;        // pixels
+    QSize client;
     bool greyBackground; // else the button face
-    QList<Text> texts;
+    std::array<OutlineRow, 4> outlines;
+    QList<LayoutRow> texts;
+    std::array<LayoutRow, 4> pictures; // the white boxes of examples, by family
 };
 
 [[nodiscard]] const SymbologyLayout &symbologyLayout(Lang lang);

@@ -8,6 +8,7 @@
 #include "gui/widgets/colours.h"
 #include "gui/widgets/figurecanvas.h"
 #include "gui/widgets/fonts.h"
+#include "gui/widgets/layoutbuilder.h"
 #include "gui/widgets/taborder.h"
 #include "gui/widgets/twips.h"
 
@@ -23,31 +24,12 @@ namespace tessaron {
 
 namespace {
 
-constexpr int kLargeOutline = 3;
 constexpr int kSmallOutline = 2;
-constexpr int kBoxLeft = 4200;
-constexpr int kBoxWidth = 2175;
-constexpr int kBoxHeight = 1215;
-constexpr std::array<int, 4> kBoxTops{0, 1320, 2640, 3960};
 
-void drawLargeFigures(QPainter &p)
+void drawLargeFigures(QPainter &p, const SymbologyLayout &layout)
 {
-    drawFamilyOutline(p, {Family::R, rectFromTwips(120, 480, 1575, 495), kLargeOutline});
-    drawFamilyOutline(p, {Family::C, rectFromTwips(120, 1560, 1575, 735), kLargeOutline});
-    drawFamilyOutline(
-        p,
-        {Family::T, {}, kLargeOutline, polygonFromTwips({{120, 3600}, {960, 2760}, {1800, 3600}})});
-    drawFamilyOutline(p, {Family::P,
-                          {},
-                          kLargeOutline,
-                          polygonFromTwips({{120, 4560},
-                                            {480, 4320},
-                                            {1320, 4320},
-                                            {1680, 4560},
-                                            {1680, 4800},
-                                            {1320, 5040},
-                                            {480, 5040},
-                                            {120, 4800}})});
+    for (const OutlineRow &outline : layout.outlines)
+        drawFamilyOutline(p, LayoutBuilder::outline(outline));
 }
 
 // A closed curve drawn by hand: roughly an ellipse, its line wavering.
@@ -67,11 +49,10 @@ QPainterPath freehandCurve(const QRectF &box)
     return path;
 }
 
-void drawBoxes(QPainter &p)
+void drawBoxes(QPainter &p, const SymbologyLayout &layout)
 {
-    for (std::size_t box = 0; box < kBoxTops.size(); ++box) {
-        const int top = kBoxTops[box];
-        const QRect frame = rectFromTwips(kBoxLeft, top, kBoxWidth, kBoxHeight);
+    for (std::size_t box = 0; box < layout.pictures.size(); ++box) {
+        const QRect frame = LayoutBuilder::pixels(layout.pictures[box]);
         p.setPen(QPen(kDarkGrey, 1));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5));
@@ -118,13 +99,13 @@ void drawBoxes(QPainter &p)
     }
 }
 
-void drawFigures(QPainter &painter, QSize client, const QColor &background)
+void drawFigures(QPainter &painter, const SymbologyLayout &layout, const QColor &background)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRect(QPoint(0, 0), client), background);
-    drawLargeFigures(painter);
-    drawBoxes(painter);
+    painter.fillRect(QRect(QPoint(0, 0), LayoutBuilder::pixels(layout.client)), background);
+    drawLargeFigures(painter, layout);
+    drawBoxes(painter, layout);
     painter.restore();
 }
 
@@ -160,40 +141,32 @@ SymbologyPicture::SymbologyPicture(Lang lang, QWidget *parent)
     const SymbologyTexts &sheet = symbologyTexts(lang);
     const AccessibleTexts &accessible = accessibleTexts(lang);
     setObjectName(QStringLiteral("client"));
-    setFixedSize(m_layout.client);
+    setFixedSize(LayoutBuilder::pixels(m_layout.client));
     setAccessibleName(sheet.caption);
     // The sheet opens with the focus on itself, not on its first text: the designed
     // sheet shows no focus mark. Tab goes on to the texts from here.
     setFocusPolicy(Qt::ClickFocus);
     setFocus();
-    // The texts stand in the default face, black on the sheet's background.
-    const QFont face = controlFont();
     const QList<NamedText> named = sheet.examples + sheet.explanations;
-    for (const SymbologyLayout::Text &row : m_layout.texts) {
-        auto *label = new SheetText(textNamed(named, row.name), rectFromTwips(row.twips), face,
-                                    row.layout, this);
-        label->setObjectName(row.name);
-        setColour(label, QPalette::WindowText, Qt::black);
-        m_textsInOrder << label;
-    }
+    for (const LayoutRow &row : m_layout.texts)
+        m_textsInOrder << new SheetText(textNamed(named, row.name), row, this);
     // The texts of one kind share a style in the design, and so one size: the
     // largest at which every one of them fits (the same face as the rest of the
     // sheet, rather than a narrower one the window nowhere else uses).
-    std::map<SheetText::Layout, int> groupSize;
+    std::map<TextFlow, int> groupSize;
     for (const SheetText *text : m_textsInOrder) {
         const int pixels = text->fittedFont().pixelSize();
-        auto [it, added] = groupSize.try_emplace(text->textLayout(), pixels);
+        auto [it, added] = groupSize.try_emplace(text->flow(), pixels);
         if (!added)
             it->second = std::min(it->second, pixels);
     }
     for (SheetText *text : m_textsInOrder)
-        text->fitNoLargerThan(groupSize.at(text->textLayout()));
+        text->fitNoLargerThan(groupSize.at(text->flow()));
 
+    LayoutBuilder build(this);
     for (Family family : kFamilies) {
         const auto i = static_cast<std::size_t>(family);
-        auto *picture = new ExamplePicture(this);
-        picture->setObjectName(QStringLiteral("Picture%1").arg(i + 1));
-        picture->setGeometry(rectFromTwips(kBoxLeft, kBoxTops[i], kBoxWidth, kBoxHeight));
+        auto *picture = build.add<ExamplePicture>(m_layout.pictures[i]);
         picture->setAccessibleName(accessible.familyNames[i]);
         picture->setAccessibleDescription(accessible.exampleFigures[i]);
         m_pictures << picture;
@@ -203,7 +176,7 @@ SymbologyPicture::SymbologyPicture(Lang lang, QWidget *parent)
     qsizetype row = 0;
     for (SheetText *text : m_textsInOrder) {
         order << text;
-        if (text->textLayout() == SheetText::Layout::Wrapped)
+        if (text->flow() == TextFlow::Wrapped)
             order << m_pictures.at(row++);
     }
     chainTabOrder(order);
@@ -216,7 +189,7 @@ QColor SymbologyPicture::background() const
 
 void SymbologyPicture::drawPage(QPainter &painter) const
 {
-    drawFigures(painter, m_layout.client, background());
+    drawFigures(painter, m_layout, background());
     for (const SheetText *text : m_textsInOrder)
         text->drawOn(painter, text->palette().color(QPalette::WindowText));
 }
@@ -224,7 +197,7 @@ void SymbologyPicture::drawPage(QPainter &painter) const
 void SymbologyPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawFigures(painter, m_layout.client, background());
+    drawFigures(painter, m_layout, background());
 }
 
 } // namespace tessaron

@@ -8,9 +8,10 @@ void installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
-QFont arial(FontSpec wanted)
+QFont designedFont(FontSpec wanted)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(wanted.face == Face::Arial ? QStringLiteral("Arial")
+                                          : QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(wanted.points);
     font.setBold(wanted.bold);
     font.setUnderline(wanted.underline);
@@ -26,9 +27,7 @@ QFont letterForLetter(QFont font)
 
 QFont controlFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    return font;
+    return designedFont({8.25, false, false, Face::Control});
 }
 
 } // namespace tessaron

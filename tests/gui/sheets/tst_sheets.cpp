@@ -766,8 +766,7 @@ void TestSheets::symbologyTextsOfOneStyleShareASize()
         QVERIFY2(text, qPrintable(name));
         sizes.insert(text->fittedFont().pixelSize());
         // The size the same text takes in the same box on its own.
-        const SheetText alone(text->text(), text->geometry(), controlFont(), text->textLayout(),
-                              nullptr);
+        const SheetText alone(text->text(), text->geometry(), controlFont(), text->flow(), nullptr);
         smallestAlone = std::min(smallestAlone, alone.fittedFont().pixelSize());
     }
     // One size for the group: the largest at which every one of them fits.

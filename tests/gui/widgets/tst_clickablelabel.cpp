@@ -76,7 +76,7 @@ void TestClickableLabel::looksLikeALabelUntilItHasTheFocus()
     // compared with takes it by Tab too, so only what this label draws is compared.
     installFontSubstitutions();
     QWidget window;
-    window.setFont(arial({8.25}));
+    window.setFont(designedFont({8.25}));
     auto *plain = new QLabel(QStringLiteral("abc"), &window);
     plain->setTextFormat(Qt::PlainText);
     plain->setFocusPolicy(Qt::TabFocus);
