@@ -247,16 +247,11 @@ BookmarkLinkReader::Next BookmarkLinkReader::next()
             }
         }
         m_input.take(bytes.size());
-        switch (m_input.readMore()) {
-        case ImportInput::Read::More:
-            continue;
-        case ImportInput::Read::Failed:
-            return Next::Failed;
-        case ImportInput::Read::Interrupted:
-            return Next::Interrupted;
-        case ImportInput::Read::End:
+        const ImportInput::Read read = m_input.readMore();
+        if (const std::optional<Next> stop = stopOn<Next>(read))
+            return *stop;
+        if (read == ImportInput::Read::End)
             return Next::End;
-        }
     }
 }
 

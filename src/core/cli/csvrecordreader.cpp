@@ -91,16 +91,11 @@ CsvRecordReader::Next CsvRecordReader::next()
             m_crPending = c == '\r';
         }
         m_input.take(bytes.size());
-        switch (m_input.readMore()) {
-        case ImportInput::Read::More:
+        const ImportInput::Read read = m_input.readMore();
+        if (const std::optional<Next> stop = stopOn<Next>(read))
+            return *stop;
+        if (read == ImportInput::Read::More)
             continue;
-        case ImportInput::Read::Failed:
-            return Next::Failed;
-        case ImportInput::Read::Interrupted:
-            return Next::Interrupted;
-        case ImportInput::Read::End:
-            break;
-        }
         // The last record needs no line end.
         m_inRecord = false;
         if (m_state == State::Quoted)

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace tessaron {
@@ -41,5 +42,16 @@ private:
     std::size_t m_end = 0;
     int m_errno = 0;
 };
+
+// A reader's own answer for a read that stops it (a failure, a signal); nothing
+// for more bytes or the end, which each reader meets in its own way.
+template <class Next> [[nodiscard]] constexpr std::optional<Next> stopOn(ImportInput::Read read)
+{
+    if (read == ImportInput::Read::Failed)
+        return Next::Failed;
+    if (read == ImportInput::Read::Interrupted)
+        return Next::Interrupted;
+    return std::nullopt;
+}
 
 } // namespace tessaron

@@ -4,6 +4,7 @@
 #include "core/favourites/favouritescursor.h"
 #include "core/favourites/favouritesstore.h"
 #include "support/datafolders.h"
+#include "support/exportrun.h"
 #include "support/hostilerows.h"
 #include "support/storehelper.h"
 
@@ -18,44 +19,6 @@
 using namespace tessaron;
 
 namespace {
-
-struct Store {
-    QTemporaryDir dir;
-    QString path = dir.filePath("TESSARON.MDB");
-
-    explicit Store(const QList<StoredRowText> &rows)
-    {
-        QVERIFY(createEmptyStore(path));
-        QVERIFY(insertRows(path, rows));
-    }
-};
-
-struct Exported {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs an export into two files, as the command line runs it into its outputs.
-Exported exported(ExportFormat format, const QString &path)
-{
-    FavouritesStore store(QFileInfo(path).path()); // the store beside a program
-    QTemporaryFile out;
-    QTemporaryFile err;
-    Exported result;
-    if (!out.open() || !err.open())
-        return result;
-    OutputSink outSink(::dup(out.handle()), "standard output");
-    OutputSink errSink(::dup(err.handle()), "standard error");
-    result.status = exportFavourites(format, store, outSink, errSink);
-    (void)errSink.finish();
-    // The duplicated descriptors share the files' offsets: read from the start.
-    if (out.seek(0))
-        result.out = out.readAll();
-    if (err.seek(0))
-        result.err = err.readAll();
-    return result;
-}
 
 // The bookmarks read back as a browser reads them: folders and their links.
 QStringList bookmarks(const QByteArray &html)

@@ -5,6 +5,7 @@
 #include "core/favourites/favouritescursor.h"
 #include "core/favourites/favouritesstore.h"
 #include "support/datafolders.h"
+#include "support/exportrun.h"
 #include "support/hostilerows.h"
 #include "support/storehelper.h"
 
@@ -18,6 +19,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <thread>
 #include <unistd.h>
@@ -25,18 +27,6 @@
 using namespace tessaron;
 
 namespace {
-
-// A store of its own in a folder of its own, as beside a program.
-struct Store {
-    QTemporaryDir dir;
-    QString path = dir.filePath("TESSARON.MDB");
-
-    explicit Store(const QList<StoredRowText> &rows = {})
-    {
-        QVERIFY(createEmptyStore(path));
-        QVERIFY(insertRows(path, rows));
-    }
-};
 
 struct Outcome {
     int status = -1;
@@ -74,20 +64,11 @@ Outcome importBytes(const QByteArray &bytes, const QString &storePath, QString *
     return importFile(file.fileName(), storePath);
 }
 
-QByteArray exported(ExportFormat format, const QString &storePath)
+// The file an export writes; a failed export gives words no export holds.
+QByteArray exportedFile(ExportFormat format, const QString &storePath)
 {
-    FavouritesStore store(QFileInfo(storePath).path());
-    QTemporaryFile out;
-    QTemporaryFile err;
-    if (!out.open() || !err.open())
-        return "cannot open a temporary file";
-    OutputSink outSink(::dup(out.handle()), "standard output");
-    OutputSink errSink(::dup(err.handle()), "standard error");
-    const int status = exportFavourites(format, store, outSink, errSink);
-    (void)errSink.finish();
-    if (status != 0 || !out.seek(0))
-        return "the export failed";
-    return out.readAll();
+    const Exported e = exported(format, storePath);
+    return e.status == 0 ? e.out : "the export failed";
 }
 
 // Rows as the save buttons write them: `names` names, each in the families of
@@ -206,6 +187,8 @@ private Q_SLOTS:
     void aFileNameOfAnyBytes();
     void eachStoreFaultIsSaidBothWays_data();
     void eachStoreFaultIsSaidBothWays();
+    void aReadThatFailsMidFileImportsNothing_data();
+    void aReadThatFailsMidFileImportsNothing();
 };
 
 void TestFavouritesImport::anExportComesBackWhole_data()
@@ -221,7 +204,7 @@ void TestFavouritesImport::anExportComesBackWhole()
     QFETCH(int, format);
     const QList<StoredRowText> rows = wellFormedRows() + savedRows(2000);
     Store original(rows);
-    const QByteArray file = exported(ExportFormat(format), original.path);
+    const QByteArray file = exportedFile(ExportFormat(format), original.path);
     QVERIFY(file.size() > 4 * 64 * 1024);
 
     Store empty;
@@ -233,8 +216,9 @@ void TestFavouritesImport::anExportComesBackWhole()
                             .arg(name)
                             .arg(rows.size())
                             .toUtf8());
-    QCOMPARE(exported(ExportFormat(format), empty.path), file);
-    QCOMPARE(exported(ExportFormat::Csv, empty.path), exported(ExportFormat::Csv, original.path));
+    QCOMPARE(exportedFile(ExportFormat(format), empty.path), file);
+    QCOMPARE(exportedFile(ExportFormat::Csv, empty.path),
+             exportedFile(ExportFormat::Csv, original.path));
 
     // A second import finds every row there.
     const QStringList before = storedRows(empty.path);
@@ -681,7 +665,7 @@ void TestFavouritesImport::killedMidImportLeavesNoRow()
     QVERIFY(QFile::exists(program.store + "-journal"));
     // The next connection finds the journal and undoes the rows: an export's,
     // which only reads, as well as a window's.
-    const QByteArray csv = exported(ExportFormat::Csv, program.store);
+    const QByteArray csv = exportedFile(ExportFormat::Csv, program.store);
     QVERIFY(!QFile::exists(program.store + "-journal"));
     QCOMPARE(csv, "address,name,family\r\n"
                   "http://www.tessaron-abc-rmt.com,abc,r\r\n"
@@ -783,19 +767,41 @@ void TestFavouritesImport::eachStoreFaultIsSaidBothWays()
     QCOMPARE(imported.status, 1);
     QVERIFY2(imported.err.contains(said), imported.err.constData());
 
-    FavouritesStore beside(QFileInfo(store.path).path());
-    QTemporaryFile out;
-    QTemporaryFile err;
-    QVERIFY(out.open() && err.open());
-    OutputSink outSink(::dup(out.handle()), "standard output");
-    OutputSink errSink(::dup(err.handle()), "standard error");
-    QCOMPARE(exportFavourites(ExportFormat::Csv, beside, outSink, errSink), 1);
-    (void)errSink.finish();
-    QVERIFY(err.seek(0));
-    const QByteArray exportSaid = err.readAll();
-    QVERIFY2(exportSaid.contains(said), exportSaid.constData());
+    const Exported e = exported(ExportFormat::Csv, store.path);
+    QCOMPARE(e.status, 1);
+    QVERIFY2(e.err.contains(said), e.err.constData());
     // Neither made a store of its own elsewhere.
     QVERIFY(!QFileInfo::exists(data.userStore()));
+}
+
+void TestFavouritesImport::aReadThatFailsMidFileImportsNothing_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("csv") << int(ExportFormat::Csv);
+    QTest::newRow("html") << int(ExportFormat::Html);
+}
+
+void TestFavouritesImport::aReadThatFailsMidFileImportsNothing()
+{
+    // A whole export waits in a pipe that never says it has ended, and whose
+    // reads do not wait: once the rows are read, the next read fails (EAGAIN).
+    // That is a failure of the file, not its end.
+    QFETCH(int, format);
+    Store source(savedRows(30));
+    const QByteArray file = exportedFile(ExportFormat(format), source.path);
+    QVERIFY(file.size() > 1024 && file.size() < 60000); // past the sniff, within the pipe
+    int ends[2];
+    QVERIFY(::pipe(ends) == 0);
+    QVERIFY(::fcntl(ends[0], F_SETFL, O_NONBLOCK) == 0);
+    QCOMPARE(::write(ends[1], file.constData(), std::size_t(file.size())), file.size());
+    Store store;
+    const Outcome outcome = importFile("-", store.path, ends[0]);
+    ::close(ends[0]);
+    ::close(ends[1]);
+    QCOMPARE(outcome.status, 2);
+    QVERIFY2(outcome.err.endsWith(": Resource temporarily unavailable; nothing was imported\n"),
+             outcome.err.constData());
+    QCOMPARE(storedRows(store.path), QStringList());
 }
 
 int main(int argc, char **argv)
